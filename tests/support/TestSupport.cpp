@@ -1,0 +1,51 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include "frame/Folders.h"
+
+namespace testsupport {
+
+bool CopyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + '/' + QDir(from).relativeFilePath(src);
+        if (QFileInfo(src).isDir()) {
+            if (!QDir().mkpath(dst)) return false;
+        } else {
+            QDir().mkpath(QFileInfo(dst).path());
+            if (!QFile::copy(src, dst)) return false;
+            QFile(dst).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+    return true;
+}
+
+TempInstallation::TempInstallation() {
+    path_ = dir_.path() + "/trovex2";
+    if (!CopyTree(QString::fromUtf8(TROVEX2_FRESH_DIR), path_))
+        ADD_FAILURE() << "cannot copy the fresh installation";
+    frame::sbInitFolders(path_);
+    frame::SetUserFolders("kupro");
+}
+
+QString fixture(const QString& relative) { return QString::fromUtf8(TROVEX2_FIXTURES_DIR) + '/' + relative; }
+
+}  // namespace testsupport
+
+// Every test program runs with a QApplication (offscreen in CI), so widget tests and plain tests
+// share one main.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
