@@ -14,12 +14,11 @@
 //     user_->Init(ui.txtUsername, 10, frame::kInputMask, "ALNU2");
 
 #include <QColor>
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 
 #include "frame/InputValidationRules.h"
-
-class QLineEdit;
 
 namespace frame {
 

@@ -7,8 +7,9 @@
 //   - labels (QLabel): the text;
 //   - check boxes and buttons (every QAbstractButton: QCheckBox, QPushButton, QRadioButton,
 //     QToolButton): the text;
-//   - custom widgets (for example the image buttons, QWidget subclasses named "btn..."): the Qt
-//     property "caption", when the widget has one. Image buttons without it get no caption.
+//   - custom widgets with a Qt property "caption" (static or dynamic): that property.
+// Image buttons and their pictures (objectName "btn..." or "img...", whatever class draws them) have no
+// caption of their own: they get one only through a "caption" property.
 // Other kinds (text boxes, lists, pictures, frames) are skipped. A value of exactly "-" sets the empty
 // caption; a missing key or an empty value keeps the control's built-in caption.
 //
