@@ -1,0 +1,165 @@
+// Captions and tooltips applied from a language table, the message texts and the validation report.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "TestSupport.h"
+#include "frame/Folders.h"
+#include "frame/Language.h"
+
+namespace {
+
+// A custom control of ours: the walk visits it but not its inner parts.
+class TileControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit TileControl(QWidget* parent) : QWidget(parent) {
+        auto* inner = new QLabel("inner", this);
+        inner->setObjectName("lblInner");
+    }
+};
+
+template <class W>
+W* make(QWidget* parent, const char* name, const QString& text = QString()) {
+    auto* w = new W(parent);
+    w->setObjectName(name);
+    if constexpr (requires { w->setText(text); }) w->setText(text);
+    return w;
+}
+
+// A small window with one control of each kind the language tables meet.
+struct Window {
+    QWidget window;
+    QLabel* title = make<QLabel>(&window, "lblFrmTitle", "Login");
+    QLabel* user = make<QLabel>(&window, "lblUsername", "Username");
+    QLabel* password = make<QLabel>(&window, "lblPassword", "Password");
+    QLabel* noKey = make<QLabel>(&window, "lblNoKey", "Built in");
+    QCheckBox* autoStart = make<QCheckBox>(&window, "chkAutoStart", "Auto");
+    QPushButton* go = make<QPushButton>(&window, "cmdGo", "Go");
+    QLineEdit* box = make<QLineEdit>(&window, "txtUsername", "kupro");
+    QLabel* imageButton = make<QLabel>(&window, "btnOK");
+    QWidget* captioned = make<QWidget>(&window, "btnCaptioned");
+    QWidget* clear = make<QWidget>(&window, "btnClear");
+    QWidget* shape = make<QWidget>(&window, "shpBox");
+    QFrame* frame = make<QFrame>(&window, "fraArr");
+    QLabel* arr0 = make<QLabel>(frame, "lblArr", "zero");
+    QLabel* arr1 = make<QLabel>(frame, "lblArr", "one");
+    TileControl* tile = new TileControl(&window);
+    QDialog* dialog = new QDialog(&window);
+    QLabel* dialogTitle = make<QLabel>(dialog, "lblFrmTitle", "Dialog");
+
+    Window() {
+        arr0->setProperty("index", 0);
+        arr1->setProperty("index", 1);
+        captioned->setProperty("caption", "");
+        tile->setObjectName("gfxItem");
+        clear->setToolTip("old tip");
+        title->setToolTip("title tip");
+    }
+};
+
+QString fixtureFile() {
+    return testsupport::fixture("frame/fixtures/lang_fixture.ini");
+}
+
+TEST(LoadCaptions, AppliesTheSectionToLabelsCheckBoxesAndButtons) {
+    Window w;
+    frame::sbLoadCaptions(&w.window, "login", fixtureFile());  // sections match without case
+    EXPECT_EQ(w.title->text(), "Accesso");
+    EXPECT_EQ(w.user->text(), "") << "a caption of \"-\" blanks the label";
+    EXPECT_EQ(w.password->text(), "Password") << "an empty value changes nothing";
+    EXPECT_EQ(w.noKey->text(), "Built in");
+    EXPECT_EQ(w.autoStart->text(), "Accesso automatico");
+    EXPECT_EQ(w.go->text(), "Vai");
+    EXPECT_EQ(w.arr0->text(), "Condivisa");
+    EXPECT_EQ(w.arr1->text(), "Condivisa") << "a control array shares one caption";
+    EXPECT_EQ(w.captioned->property("caption").toString(), "Caption of a custom control");
+}
+
+TEST(LoadCaptions, LeavesOtherKindsWindowsAndInnerPartsAlone) {
+    Window w;
+    frame::sbLoadCaptions(&w.window, "LOGIN", fixtureFile());
+    EXPECT_EQ(w.box->text(), "kupro");
+    EXPECT_EQ(w.imageButton->text(), "") << "an image button has no caption";
+    EXPECT_EQ(w.tile->findChild<QLabel*>("lblInner")->text(), "inner");
+    EXPECT_EQ(w.dialogTitle->text(), "Dialog") << "a dialog parented to the window is a window of its own";
+}
+
+TEST(LoadCaptions, MissingFileOrSectionKeepsBuiltInCaptions) {
+    for (auto [section, file] : {std::pair<QString, QString>{"LOGIN", "/nonexistent/lang.ini"},
+                                 std::pair<QString, QString>{"NOSUCHSECTION", fixtureFile()}}) {
+        Window w;
+        frame::sbLoadCaptions(&w.window, section, file);
+        EXPECT_EQ(w.title->text(), "Login");
+        EXPECT_EQ(w.user->text(), "Username");
+        EXPECT_EQ(w.arr1->text(), "one");
+    }
+}
+
+TEST(LoadCaptions, EmptyFileMeansTheLanguageFile) {
+    const QString saved = frame::folders().languageFile;
+    frame::folders().languageFile = fixtureFile();
+    Window w;
+    frame::sbLoadCaptions(&w.window, "LOGIN", QString());
+    frame::sbLoadToolTips(&w.window, "BTNHOME", QString());
+    frame::folders().languageFile = saved;
+    EXPECT_EQ(w.title->text(), "Accesso");
+    EXPECT_EQ(w.imageButton->toolTip(), "Conferma");
+}
+
+TEST(LoadToolTips, GivesTipsToControlsThatCanShowThem) {
+    Window w;
+    frame::sbLoadToolTips(&w.window, "BTNHOME", fixtureFile());
+    EXPECT_EQ(w.imageButton->toolTip(), "Conferma");
+    EXPECT_EQ(w.arr0->toolTip(), "Suggerimento condiviso");
+    EXPECT_EQ(w.arr1->toolTip(), "Suggerimento condiviso");
+    EXPECT_EQ(w.clear->toolTip(), "") << "\"-\" clears the tooltip";
+    EXPECT_EQ(w.title->toolTip(), "title tip") << "an empty value changes nothing";
+    EXPECT_EQ(w.shape->toolTip(), "") << "shapes never get a tooltip";
+    EXPECT_EQ(w.title->text(), "Login") << "tooltips leave captions alone";
+}
+
+TEST(Messages, LoadedFromTheLanguageFile) {
+    frame::sbLoadMessages(fixtureFile());
+    EXPECT_EQ(frame::errImmissione, "Controllare i dati immessi:");
+    EXPECT_EQ(frame::errOmesso, QString::fromUtf8("è obbligatorio.")) << "the file is Windows-1252";
+    EXPECT_EQ(frame::cnfSalva, "Salvare la scheda?");
+    EXPECT_EQ(frame::msgRiavviare, "Le modifiche avranno effetto al prossimo avvio.");
+    EXPECT_EQ(frame::errCDDBNoMatch, "") << "an empty value";
+    EXPECT_EQ(frame::cnfArdel, "") << "a missing key";
+    EXPECT_EQ(frame::Message("ERRNONTROVATO"), QString::fromUtf8("non è stato trovato."));
+    EXPECT_EQ(frame::Message("errUnknown"), "");
+}
+
+TEST(Messages, MissingLanguageFileGivesEmptyTexts) {
+    frame::sbLoadMessages(fixtureFile());
+    frame::sbLoadMessages("/nonexistent/lang.ini");
+    for (const char* key : {"errImmissione", "errOmesso", "cnfSalva", "msgRiavviare"})
+        EXPECT_EQ(frame::Message(key), "") << key;
+}
+
+TEST(ValidationReport, OneLinePerProblemJoinedByCrLf) {
+    frame::sbLoadMessages(fixtureFile());
+    QLabel shown("Utente");
+    frame::ValidationReport report;
+    EXPECT_TRUE(report.IsEmpty());
+    EXPECT_EQ(report.Text(), "");
+    report.Add(&shown, frame::errOmesso);  // the caption as the window shows it
+    report.NotFound("Password");
+    report.WrongForm("Data");
+    EXPECT_EQ(report.Count(), 3);
+    EXPECT_EQ(report.Text(), QString::fromUtf8("» Utente è obbligatorio.\r\n"
+                                               "» Password non è stato trovato.\r\n"
+                                               "» Data non è nel formato giusto."));
+    EXPECT_EQ(frame::ValidationReport::Headline(), "Controllare i dati immessi:");
+}
+
+}  // namespace
+
+#include "language_test.moc"
