@@ -9,7 +9,12 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <QFile>
+#include <QMap>
+#include <QSet>
+
 #include "TestSupport.h"
+#include "frame/Cp1252.h"
 #include "frame/Folders.h"
 #include "frame/Language.h"
 
@@ -158,6 +163,96 @@ TEST(ValidationReport, OneLinePerProblemJoinedByCrLf) {
                                                "» Password non è stato trovato.\r\n"
                                                "» Data non è nel formato giusto."));
     EXPECT_EQ(frame::ValidationReport::Headline(), "Controllare i dati immessi:");
+}
+
+// The language files a fresh installation ships: cfg/lang.ini (English) and cfg/lang_italiano.ini, which a
+// user copies over it. Both must be Windows-1252 INI text with CR LF line ends and the same keys.
+QString shipped(const char* name) {
+    return testsupport::fixture(QString("../install/cfg/") + name);
+}
+
+struct ParsedIni {
+    QMap<QString, QMap<QString, QString>> sections;  // upper-case section -> lower-case key -> value
+    QStringList problems;
+};
+
+ParsedIni parseShipped(const QString& path) {
+    ParsedIni ini;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ini.problems << "cannot open " + path;
+        return ini;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.startsWith("\xEF\xBB\xBF")) ini.problems << "starts with a UTF-8 byte order mark";
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char b = bytes[i];
+        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+            ini.problems << QString("byte %1 at %2 is not a Windows-1252 character").arg(b).arg(i);
+        if (b == '\n' && (i == 0 || bytes[i - 1] != '\r')) ini.problems << QString("bare LF at %1").arg(i);
+        if (b == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))
+            ini.problems << QString("bare CR at %1").arg(i);
+    }
+    if (!bytes.endsWith("\r\n")) ini.problems << "the last line has no line end";
+
+    const QString text = frame::fromCp1252(bytes);
+    // UTF-8 bytes read as Windows-1252 show up as these pairs.
+    for (const char* garbled : {"\u00C3", "\u00C2"})
+        if (text.contains(QString::fromUtf8(garbled))) ini.problems << "holds UTF-8 text";
+
+    QString section;
+    for (const QString& line : text.split("\r\n")) {
+        if (line.isEmpty() || line.startsWith(';')) continue;
+        if (line.startsWith('[') && line.endsWith(']')) {
+            section = line.mid(1, line.size() - 2).toUpper();
+            if (ini.sections.contains(section)) ini.problems << "section twice: " + section;
+            ini.sections[section];
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (section.isEmpty() || eq <= 0) {
+            ini.problems << "not an INI line: " + line;
+            continue;
+        }
+        const QString key = line.left(eq).toLower();
+        const QString value = line.mid(eq + 1);
+        if (ini.sections[section].contains(key)) ini.problems << "key twice: " + section + "/" + key;
+        if (value.trimmed().isEmpty()) ini.problems << "empty value: " + section + "/" + key;
+        if (value.size() > 254) ini.problems << "value longer than 254 characters: " + section + "/" + key;
+        ini.sections[section][key] = value;
+    }
+    return ini;
+}
+
+TEST(ShippedLanguageFiles, AreWellFormedWindows1252) {
+    for (const char* name : {"lang.ini", "lang_italiano.ini"}) {
+        const ParsedIni ini = parseShipped(shipped(name));
+        EXPECT_TRUE(ini.problems.isEmpty()) << name << ": " << ini.problems.join("; ").toStdString();
+        for (const char* section : {"LOGIN", "SETTINGS", "SKIN", "LISTA", "MNUSCHEDA", "HTML", "MSGERROR",
+                                    "MSGCONFIRM", "MSGINFO", "MANUTENZIONE", "ABOUT", "BTNHOME", "BTNSCHEDA"})
+            EXPECT_TRUE(ini.sections.contains(section)) << name << " lacks section " << section;
+    }
+}
+
+TEST(ShippedLanguageFiles, HaveTheSameSectionsAndKeys) {
+    const ParsedIni english = parseShipped(shipped("lang.ini"));
+    const ParsedIni italian = parseShipped(shipped("lang_italiano.ini"));
+    EXPECT_EQ(english.sections.keys(), italian.sections.keys());
+    for (auto it = english.sections.cbegin(); it != english.sections.cend(); ++it)
+        EXPECT_EQ(it.value().keys(), italian.sections.value(it.key()).keys()) << it.key().toStdString();
+}
+
+TEST(ShippedLanguageFiles, HoldEveryMessageText) {
+    for (const char* name : {"lang.ini", "lang_italiano.ini"}) {
+        frame::sbLoadMessages(shipped(name));
+        for (const char* key :
+             {"errImmissione", "errOmesso", "errNonTrovato", "errFormato", "errOrigDest", "errCDError",
+              "errCDDBNoMatch", "cnfSalva", "cnfAnnulla", "cnfElimina", "cnfArdel", "msgRiavviare"})
+            EXPECT_FALSE(frame::Message(key).isEmpty()) << name << ": " << key;
+    }
+    frame::sbLoadMessages(shipped("lang_italiano.ini"));
+    EXPECT_TRUE(frame::errOmesso.contains(QChar(0x00E8)))
+        << "accented letters survive: " << frame::errOmesso.toStdString();
 }
 
 }  // namespace
