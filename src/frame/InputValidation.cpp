@@ -69,8 +69,9 @@ bool cInpVal::eventFilter(QObject* watched, QEvent* event) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->matches(QKeySequence::Paste)) return !rules_.AcceptsPaste(clipboardText());
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return rules_.RefusesEnter();
-            // Shortcuts, navigation and editing keys are not typed characters.
-            if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+            // Shortcuts (and the window's Alt mnemonics), navigation and editing keys are not typed
+            // characters.
+            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
             const QString typed = key->text();
             if (typed.isEmpty() || isControlCharacter(typed.front())) return false;
             QString converted;

@@ -5,9 +5,9 @@
 // focus and gives the box back its original background when it loses the focus.
 //
 // Only typed characters are checked. Navigation and editing keys (arrows, Home, End, Delete,
-// Backspace), copy, cut, undo and the window's Escape pass untouched; Enter passes unless the mask
-// holds the vertical bar. The rules themselves are InputRules (InputValidationRules.h), testable
-// without a display.
+// Backspace), shortcuts with Ctrl, Alt or Meta (copy, cut, undo, mnemonics) and the window's Escape
+// pass untouched; Enter passes unless the mask holds the vertical bar. The rules themselves are InputRules
+// (InputValidationRules.h), testable without a display.
 //
 // Usage, in a window's sbInit:
 //     user_ = new frame::cInpVal(this);
