@@ -51,7 +51,11 @@ void paintKey(QPainter& p, const QRectF& area, ButtonState state, const SkinStyl
         QPainterPath upper;
         upper.addRect(QRectF(area.left(), area.top(), area.width(), area.height() * 0.48));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, state == ButtonState::Over ? 70 : 50));
+        const int gloss = style.keyGloss + (state == ButtonState::Over ? 20 : 0);
+        QLinearGradient sheen(0, area.top(), 0, area.top() + area.height() * 0.48);
+        sheen.setColorAt(0, QColor(255, 255, 255, gloss));
+        sheen.setColorAt(1, QColor(255, 255, 255, gloss / 3));
+        p.setBrush(sheen);
         p.drawPath(key.intersected(upper));
         p.setPen(QPen(QColor(255, 255, 255, 90), 1.0));
         p.setBrush(Qt::NoBrush);
@@ -93,7 +97,8 @@ QImage paintButton(const ButtonSpec& spec, ButtonState state, const SkinStyle& s
     paintKey(p, area, state, style);
 
     const qreal side = qMin(area.width(), area.height());
-    qreal glyph = side <= 21 ? side - 6 : side * 0.68;
+    const bool wide = area.width() > area.height() * 2;
+    qreal glyph = wide ? side - 4 : side <= 21 ? side - 6 : side * 0.7;
     if (state == ButtonState::Over) glyph += side <= 21 ? 0 : 2;  // the symbol leans towards the pointer
     QRectF box(0, 0, glyph, glyph);
     box.moveCenter(area.center() + QPointF(0, state == ButtonState::Over ? -0.5 : 0));

@@ -85,31 +85,23 @@ QImage appIcon() {
 }
 
 QImage linkCursor() {
-    // A pointing hand whose fingertip is the centre pixel, where a cursor made from an icon has
-    // its hot spot.
+    // A pointing hand drawn pixel by pixel for a crisp cursor. Its fingertip sits on the centre
+    // pixel (16, 16), where a cursor made from an icon has its hot spot.
+    static const char* const kHand[] = {
+        "....BB..........", "...BWWB.........", "...BWWB.........", "...BWWB.........",
+        "...BWWBBB.......", "...BWWBWWBBB....", "...BWWBWWBWWBB..", "BBBBWWBWWBWWBWB.",
+        "BWWBWWWWWWWWBWB.", "BWWWWWWWWWWWWWB.", ".BWWWWWWWWWWWWB.", "..BWWWWWWWWWWWB.",
+        "..BWWWWWWWWWWB..", "...BWWWWWWWWWB..", "....BWWWWWWWB...", "....BBBBBBBBB...",
+    };
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath hand;
-    hand.addRoundedRect(QRectF(14, 15.5, 5, 13), 2.5, 2.5);     // index finger
-    hand.addRoundedRect(QRectF(18, 21, 4.5, 8), 2.2, 2.2);      // middle
-    hand.addRoundedRect(QRectF(21.5, 22, 4.5, 7.5), 2.2, 2.2);  // ring
-    hand.addRoundedRect(QRectF(25, 23.5, 4, 6), 2, 2);          // little
-    hand.addRoundedRect(QRectF(14, 25, 15, 6.5), 3, 3);         // palm
-    QPainterPath thumb;
-    thumb.addRoundedRect(QRectF(-2.2, -5, 4.4, 10), 2.2, 2.2);
-    QTransform t;
-    t.translate(12.5, 25.5);
-    t.rotate(-40);
-    hand = hand.united(t.map(thumb)).simplified();
-    p.setPen(QPen(Qt::black, 1.1));
-    p.setBrush(Qt::white);
-    p.drawPath(hand);
-    p.setPen(QPen(QColor(0, 0, 0, 160), 0.8));
-    p.drawLine(QPointF(18.5, 23.5), QPointF(18.5, 26.5));
-    p.drawLine(QPointF(22, 24), QPointF(22, 26.5));
-    p.drawLine(QPointF(25.5, 25), QPointF(25.5, 27));
+    const int left = 12, top = 16;  // puts the tip (column 4, row 0) on (16, 16)
+    for (int row = 0; row < 16; ++row)
+        for (int col = 0; col < 16; ++col) {
+            const char c = kHand[row][col];
+            if (c == 'B') image.setPixel(left + col, top + row, qRgba(0, 0, 0, 255));
+            if (c == 'W') image.setPixel(left + col, top + row, qRgba(255, 255, 255, 255));
+        }
     return image;
 }
 

@@ -115,7 +115,7 @@ void mp3(QPainter& p, const Ink& ink) {
     p.setBrush(Qt::NoBrush);
     p.setPen(linePen(ink.muted ? ink.line : QColor(30, 32, 40), 13));
     p.drawPath(band);
-    p.setPen(linePen(ink.muted ? ink.fill : QColor(90, 96, 110), 6));
+    p.setPen(linePen(ink.muted ? ink.fill : QColor(176, 182, 196), 6));
     p.drawPath(band);
     for (qreal x : {8.0, 72.0}) colourBody(p, roundRect(x, 46, 20, 36, 8), QColor(220, 70, 60), ink);
     // The note in the middle.

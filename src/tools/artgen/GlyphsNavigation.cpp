@@ -124,7 +124,11 @@ void byDate(QPainter& p, const Ink& ink) {
 }
 
 void info(QPainter& p, const Ink& ink) {
-    about(p, ink);
+    colourBody(p, circle(50, 50, 40), kBlue, ink);
+    p.setPen(Qt::NoPen);
+    p.setBrush(paper(ink));
+    p.drawEllipse(QPointF(50, 29), 7, 7);
+    p.drawPath(roundRect(43, 41, 14, 35, 4));
 }
 
 void warning(QPainter& p, const Ink& ink) {

@@ -40,6 +40,7 @@ SkinStyle defaultSkin() {
     s.overBottom = QColor(214, 228, 246);
     s.overEdge = QColor(40, 100, 190);
     s.overGlow = QColor(90, 160, 255);
+    s.keyGloss = 70;
     s.disTop = QColor(160, 162, 166);
     s.disBottom = QColor(142, 144, 148);
     s.disEdge = QColor(104, 106, 110);
@@ -76,6 +77,7 @@ SkinStyle nightSkin() {
     s.overBottom = QColor(40, 62, 74);
     s.overEdge = QColor(60, 220, 210);
     s.overGlow = QColor(60, 230, 215);
+    s.keyGloss = 26;
     s.disTop = QColor(48, 52, 60);
     s.disBottom = QColor(42, 46, 54);
     s.disEdge = QColor(30, 33, 40);

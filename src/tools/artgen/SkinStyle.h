@@ -36,6 +36,7 @@ struct SkinStyle {
     QColor faceTop, faceBottom, faceEdge;
     QColor overTop, overBottom, overEdge, overGlow;
     QColor disTop, disBottom, disEdge;
+    int keyGloss = 50;  // strength of the sheen on the upper half of a key (alpha)
 
     // Symbol inks.
     QColor ink;      // outlines of symbols

@@ -36,11 +36,24 @@ void paintRecess(QPainter& p, const QRect& r, const SkinStyle& s) {
     p.restore();
 }
 
+// Light falling from the top: the upper body a shade brighter, the lower a shade darker. The
+// change is small, so the keys' corners still match the body wherever they sit.
+void paintLight(QPainter& p, const SkinStyle&) {
+    const int top = 22, bottom = kMainWindowHeight - 5;
+    QLinearGradient light(0, top, 0, bottom);
+    light.setColorAt(0, QColor(255, 255, 255, 26));
+    light.setColorAt(0.35, QColor(255, 255, 255, 0));
+    light.setColorAt(0.7, QColor(0, 0, 0, 0));
+    light.setColorAt(1, QColor(0, 0, 0, 30));
+    p.fillRect(QRect(5, top, kMainWindowWidth - 10, bottom - top), light);
+}
+
 }  // namespace
 
 QImage browserBackground(const SkinStyle& style) {
     QImage image = paintedWindow(kMainWindowWidth, kMainWindowHeight, style);
     QPainter p(&image);
+    paintLight(p, style);
     paintRecess(p, kTileArea, style);
     // Faint rules between the tile columns.
     QColor rule = style.panelEdge;
@@ -54,7 +67,10 @@ QImage browserBackground(const SkinStyle& style) {
 }
 
 QImage cardBackground(const SkinStyle& style) {
-    return paintedWindow(kMainWindowWidth, kMainWindowHeight, style);
+    QImage image = paintedWindow(kMainWindowWidth, kMainWindowHeight, style);
+    QPainter p(&image);
+    paintLight(p, style);
+    return image;
 }
 
 QImage skinPreview(const SkinStyle& style) {
