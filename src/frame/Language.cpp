@@ -1,7 +1,6 @@
 #include "Language.h"
 
 #include <QAbstractButton>
-#include <QHash>
 #include <QLabel>
 #include <QVariant>
 #include <QWidget>
@@ -9,6 +8,7 @@
 
 #include "Folders.h"
 #include "Ini.h"
+#include "LanguageSection.h"
 
 namespace frame {
 
@@ -82,24 +82,6 @@ QString languageFileOr(const QString& file) {
     return file.isEmpty() ? folders().languageFile : file;
 }
 
-// Reads the value of each control name once per call, so a control array costs one lookup.
-class SectionReader {
-public:
-    SectionReader(const QString& section, const QString& file) : section_(section), file_(file) {}
-    QString value(const QString& name) {
-        auto it = cache_.constFind(name);
-        if (it != cache_.constEnd()) return *it;
-        const QString v = GetINI(section_, name, QString(), file_);
-        cache_.insert(name, v);
-        return v;
-    }
-
-private:
-    QString section_;
-    QString file_;
-    QHash<QString, QString> cache_;
-};
-
 }  // namespace
 
 void sbLoadMessages() {
@@ -143,7 +125,7 @@ bool SetCaption(QWidget* control, const QString& caption) {
 
 void sbLoadCaptions(QWidget* window, const QString& section, const QString& file) {
     if (!window) return;
-    SectionReader reader(section, languageFileOr(file));
+    const LanguageSection reader(section, languageFileOr(file));
     forEachControl(window, [&](QWidget* w) {
         if (!hasCaption(w)) return;
         const QString value = reader.value(w->objectName());
@@ -154,7 +136,7 @@ void sbLoadCaptions(QWidget* window, const QString& section, const QString& file
 
 void sbLoadToolTips(QWidget* window, const QString& section, const QString& file) {
     if (!window) return;
-    SectionReader reader(section, languageFileOr(file));
+    const LanguageSection reader(section, languageFileOr(file));
     forEachControl(window, [&](QWidget* w) {
         if (w->objectName().startsWith("shp")) return;  // shapes show no tooltip
         const QString value = reader.value(w->objectName());

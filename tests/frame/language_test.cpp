@@ -16,7 +16,9 @@
 #include "TestSupport.h"
 #include "frame/Cp1252.h"
 #include "frame/Folders.h"
+#include "frame/Ini.h"
 #include "frame/Language.h"
+#include "frame/LanguageSection.h"
 
 namespace {
 
@@ -222,6 +224,38 @@ ParsedIni parseShipped(const QString& path) {
         ini.sections[section][key] = value;
     }
     return ini;
+}
+
+// The one-pass section reader that the caption walk uses must agree with GetINI on every key.
+TEST(LanguageSection, ReadsEveryKeyAsGetIniDoes) {
+    const QString odd = testsupport::fixture("frame/fixtures/lang_odd.ini");
+    struct Probe {
+        QString file, section, key;
+    };
+    QList<Probe> probes;
+    for (const char* key : {"key", "spaced key", "QUOTED", "single", "half", "dup", "long", "empty",
+                            "novalue", ";comment", "late", "missing"})
+        probes.append({odd, "odd", key});
+    probes.append({odd, "OTHER", "dup"});
+    probes.append({odd, "nosuchsection", "dup"});
+    probes.append({"/nonexistent/lang.ini", "LOGIN", "lblFrmTitle"});
+    for (const char* name : {"lang.ini", "lang_italiano.ini"}) {
+        const ParsedIni ini = parseShipped(shipped(name));
+        for (auto s = ini.sections.cbegin(); s != ini.sections.cend(); ++s)
+            for (const QString& key : s.value().keys()) probes.append({shipped(name), s.key(), key});
+    }
+    probes.append({fixtureFile(), "LOGIN", "lblUsername"});
+    probes.append({fixtureFile(), "MSGERROR", "errOmesso"});
+
+    for (const Probe& p : probes) {
+        const frame::LanguageSection section(p.section, p.file);
+        EXPECT_EQ(section.value(p.key), frame::GetINI(p.section, p.key, QString(), p.file))
+            << p.file.toStdString() << " [" << p.section.toStdString() << "] " << p.key.toStdString();
+    }
+    const frame::LanguageSection section("odd", odd);
+    EXPECT_EQ(section.value("dup"), "first");
+    EXPECT_EQ(section.value("quoted"), "in quotes");
+    EXPECT_EQ(section.value("long").size(), 254);
 }
 
 TEST(ShippedLanguageFiles, AreWellFormedWindows1252) {
