@@ -43,6 +43,7 @@ void cInpVal::Init(QLineEdit* box, int maxLength, int mode, const QString& mask)
     if (!box) return;
     if (maxLength > 0) box->setMaxLength(maxLength);
     background_ = box->palette().color(QPalette::Base);
+    styleSheet_ = box->styleSheet();
     box->installEventFilter(this);
 }
 
@@ -62,6 +63,7 @@ bool cInpVal::eventFilter(QObject* watched, QEvent* event) {
             QPalette palette = box->palette();
             palette.setColor(QPalette::Base, background_);
             box->setPalette(palette);
+            if (box->styleSheet() != styleSheet_) box->setStyleSheet(styleSheet_);
             return false;
         }
         case QEvent::KeyPress: {

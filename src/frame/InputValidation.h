@@ -28,7 +28,8 @@ public:
     explicit cInpVal(QObject* parent = nullptr);
 
     // Attaches the validator to `box`: sets the box's maximum length (0 or less: no limit of ours),
-    // remembers the mode, the mask and the box's current background colour (its palette's Base).
+    // remembers the mode, the mask and the box's current background: its palette's Base colour and its
+    // style sheet (skinned boxes take their colours from a style sheet).
     void Init(QLineEdit* box, int maxLength, int mode, const QString& mask = QString());
 
     QLineEdit* box() const { return box_; }
@@ -42,6 +43,7 @@ private:
     QPointer<QLineEdit> box_;
     InputRules rules_;
     QColor background_;
+    QString styleSheet_;
 };
 
 }  // namespace frame

@@ -180,6 +180,17 @@ TEST(InputValidation, FocusSelectsAllAndLosingItRestoresBackground) {
     EXPECT_EQ(g.box.palette().color(QPalette::Base), original);
 }
 
+TEST(InputValidation, LosingFocusRestoresTheStyleSheetBackground) {
+    QLineEdit box;
+    const QString skinned = "QLineEdit { background: black; color: rgb(128, 255, 128); }";
+    box.setStyleSheet(skinned);
+    cInpVal validator;
+    validator.Init(&box, 10, 8, "ALNU2");
+    box.setStyleSheet("QLineEdit { background: red; }");
+    focus(box, QEvent::FocusOut);
+    EXPECT_EQ(box.styleSheet(), skinned);
+}
+
 TEST(InputValidation, ShortcutsAndNavigationPass) {
     Guarded g(10, 8, "ALNU2");
     type(g.box, "abc");
