@@ -148,10 +148,17 @@ void critical(QPainter& p, const Ink& ink) {
 }
 
 void bullet(QPainter& p, const Ink& ink) {
-    colourBody(p, roundRect(14, 14, 72, 72, 16), ink.accent, ink);
-    p.setPen(Qt::NoPen);
+    // A gem-like chip: the colour darkening towards its edge, a white centre with a dark ring.
+    const QColor c = accentOf(ink, ink.accent);
+    QRadialGradient g(42, 38, 56);
+    g.setColorAt(0, c.lighter(140));
+    g.setColorAt(1, c.darker(115));
+    p.setPen(linePen(ink.muted ? ink.line : rimOf(c), 8));
+    p.setBrush(g);
+    p.drawPath(roundRect(8, 8, 84, 84, 22));
+    p.setPen(linePen(rimOf(c), 6));
     p.setBrush(paper(ink));
-    p.drawPath(polygon({{40, 30}, {66, 50}, {40, 70}}));
+    p.drawEllipse(QPointF(50, 50), 17, 17);
 }
 
 }  // namespace artgen::painters
