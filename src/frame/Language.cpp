@@ -44,10 +44,9 @@ const MessageEntry kMessages[] = {
 
 const QString kBlank = QStringLiteral("-");
 
-// Our own classes (windows, the item tile, image buttons) do not start with "Q" and an upper-case letter.
-bool isQtClass(const QWidget* w) {
-    const char* name = w->metaObject()->className();
-    return name[0] == 'Q' && name[1] >= 'A' && name[1] <= 'Z';
+// A user control keeps its inner parts out of the window's control list.
+bool isUserControl(const QWidget* w) {
+    return w->property("userControl").toBool();
 }
 
 // Image buttons and their pictures have no caption of their own, whatever widget class draws them.
@@ -66,15 +65,15 @@ bool hasCaption(const QWidget* w) {
     return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w);
 }
 
-// Visits the named controls of a window: its descendants inside Qt's own containers, never the widgets
-// of another window nor the inner parts of one of our custom controls.
+// Visits the named controls of a window: all its descendants, never the widgets of another window nor
+// the inner parts of a user control.
 void forEachControl(QWidget* parent, const std::function<void(QWidget*)>& visit) {
     for (QObject* child : parent->children()) {
         auto* w = qobject_cast<QWidget*>(child);
         if (!w || w->isWindow()) continue;
         const QString name = w->objectName();
         if (!name.isEmpty() && !name.startsWith("qt_")) visit(w);
-        if (isQtClass(w)) forEachControl(w, visit);
+        if (!isUserControl(w)) forEachControl(w, visit);
     }
 }
 

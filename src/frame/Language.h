@@ -17,10 +17,10 @@
 // is not empty ("-" clears the tooltip). Shapes (objectName "shp...") cannot show a tooltip and are never
 // given one.
 //
-// The walk. It visits the window's descendant widgets in creation order: those inside Qt's own
-// containers (QWidget, QFrame, QGroupBox, QScrollArea, QStackedWidget, QTabWidget, ...) are visited, but
-// it does not enter separate windows (a dialog parented to the window) nor the inner parts of our own
-// custom controls (the item tile, the image button): such a control is visited itself, not its children.
+// The walk. It visits every descendant widget of the window in creation order, inside any container
+// (frames, panels, picture boxes, scroll areas, tab pages), but it does not enter a separate window (a
+// dialog parented to the window). A user control whose inner parts are its own business (the item tile)
+// sets the Qt property "userControl" to true: the control itself is visited, its children are not.
 // Widgets without an objectName, or with Qt's internal "qt_..." names, are passed over.
 // Members of a control array share one objectName (and carry their position in the dynamic property
 // "index"), so they always show the same text.

@@ -22,14 +22,23 @@
 
 namespace {
 
-// A custom control of ours: the walk visits it but not its inner parts.
+// A user control: the walk visits it but not its inner parts.
 class TileControl : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(bool userControl READ userControl CONSTANT)
 public:
     explicit TileControl(QWidget* parent) : QWidget(parent) {
         auto* inner = new QLabel("inner", this);
         inner->setObjectName("lblInner");
     }
+    bool userControl() const { return true; }
+};
+
+// A panel of our own that holds controls of the window, as the card window's section panels do.
+class PanelControl : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
 };
 
 template <class W>
@@ -55,7 +64,8 @@ struct Window {
     QWidget* clear = make<QWidget>(&window, "btnClear");
     QWidget* shape = make<QWidget>(&window, "shpBox");
     QFrame* frame = make<QFrame>(&window, "fraArr");
-    QLabel* arr0 = make<QLabel>(frame, "lblArr", "zero");
+    PanelControl* panel = make<PanelControl>(frame, "picSect");
+    QLabel* arr0 = make<QLabel>(panel, "lblArr", "zero");
     QLabel* arr1 = make<QLabel>(frame, "lblArr", "one");
     TileControl* tile = new TileControl(&window);
     QDialog* dialog = new QDialog(&window);
@@ -84,8 +94,8 @@ TEST(LoadCaptions, AppliesTheSectionToLabelsCheckBoxesAndButtons) {
     EXPECT_EQ(w.noKey->text(), "Built in");
     EXPECT_EQ(w.autoStart->text(), "Accesso automatico");
     EXPECT_EQ(w.go->text(), "Vai");
-    EXPECT_EQ(w.arr0->text(), "Condivisa");
     EXPECT_EQ(w.arr1->text(), "Condivisa") << "a control array shares one caption";
+    EXPECT_EQ(w.arr0->text(), "Condivisa") << "controls inside panels are controls of the window";
     EXPECT_EQ(w.captioned->property("caption").toString(), "Caption of a custom control");
 }
 
