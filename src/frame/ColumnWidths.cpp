@@ -7,7 +7,9 @@
 
 namespace frame {
 
-QString ColumnKey(const QString& listName, int column) { return listName + QString::number(column); }
+QString ColumnKey(const QString& listName, int column) {
+    return listName + QString::number(column);
+}
 
 int LoadColumnWidth(const QString& windowName, const QString& listName, int column, const QString& file) {
     const int width = GetINIInt(windowName, ColumnKey(listName, column), kDefaultColumnWidth, file);

@@ -24,7 +24,7 @@ int32_t GetFileSize(const QString& path) {
     if (!info.isFile()) return 0;
     const qint64 size = info.size();
     return size > std::numeric_limits<int32_t>::max() ? std::numeric_limits<int32_t>::max()
-                                                       : static_cast<int32_t>(size);
+                                                      : static_cast<int32_t>(size);
 }
 
 QString GetRelativePath(const QString& path) {

@@ -12,7 +12,9 @@ Folders& folders() {
     return table;
 }
 
-void sbInitFolders() { sbInitFolders(QCoreApplication::applicationDirPath()); }
+void sbInitFolders() {
+    sbInitFolders(QCoreApplication::applicationDirPath());
+}
 
 void sbInitFolders(const QString& installationFolder) {
     Folders& f = folders();

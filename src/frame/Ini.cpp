@@ -43,7 +43,9 @@ bool keyLine(const QString& line, QString* key, QString* value) {
     return true;
 }
 
-bool same(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool same(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 }  // namespace
 
@@ -79,7 +81,7 @@ void sbSetINI(const QString& section, const QString& key, const QString& value, 
     QStringList lines = readLines(path);
     QString clean = value;
     clean.replace('\r', ' ').replace('\n', ' ');  // one value is one line
-    const QString entry = key.trimmed() + '=' + clean;
+    QString entry = key.trimmed() + '=' + clean;
 
     qsizetype sectionAt = -1;
     qsizetype lastContent = -1;  // last non-blank line of the section
@@ -95,6 +97,7 @@ void sbSetINI(const QString& section, const QString& key, const QString& value, 
         QString k;
         if (keyLine(lines[i], &k, nullptr) && same(k, key)) {
             keyAt = i;
+            entry = k + '=' + clean;  // the key keeps its spelling in the file
             break;
         }
         if (!lines[i].trimmed().isEmpty()) lastContent = i;

@@ -5,7 +5,11 @@
 namespace frame {
 
 QString Scramble(const QString& text) {
-    const QString t = text.trimmed();
+    // Only spaces are trimmed: a scrambled "ò" is a carriage return and must survive.
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == ' ') ++from;
+    while (to > from && text[to - 1] == ' ') --to;
+    const QString t = text.mid(from, to - from);
     QString out;
     out.reserve(t.size());
     for (QChar c : t) out += cp1252Char(static_cast<unsigned char>(cp1252Code(c) ^ 0xFF));

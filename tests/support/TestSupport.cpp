@@ -14,7 +14,8 @@ namespace testsupport {
 
 bool CopyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString src = it.next();
         const QString dst = to + '/' + QDir(from).relativeFilePath(src);
@@ -37,7 +38,9 @@ TempInstallation::TempInstallation() {
     frame::SetUserFolders("kupro");
 }
 
-QString fixture(const QString& relative) { return QString::fromUtf8(TROVEX2_FIXTURES_DIR) + '/' + relative; }
+QString fixture(const QString& relative) {
+    return QString::fromUtf8(TROVEX2_FIXTURES_DIR) + '/' + relative;
+}
 
 }  // namespace testsupport
 
