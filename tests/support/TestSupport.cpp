@@ -32,8 +32,18 @@ bool CopyTree(const QString& from, const QString& to) {
 
 TempInstallation::TempInstallation() {
     path_ = dir_.path() + "/trovex2";
-    if (!CopyTree(QString::fromUtf8(TROVEX2_FRESH_DIR), path_))
-        ADD_FAILURE() << "cannot copy the fresh installation";
+    // What tests may change (the user file, the default user's folder) is copied; the rest of the
+    // fresh installation is linked, which keeps a test's set-up quick.
+    const QString fresh = QString::fromUtf8(TROVEX2_FRESH_DIR);
+    QDir().mkpath(path_ + "/usr");
+    bool ok =
+        CopyTree(fresh + "/cfg", path_ + "/cfg") && CopyTree(fresh + "/usr/kupro", path_ + "/usr/kupro");
+    for (const QString& entry : QDir(fresh).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        if (entry != "cfg" && entry != "usr")
+            ok = ok && QFile::link(fresh + '/' + entry, path_ + '/' + entry);
+    for (const QString& user : QDir(fresh + "/usr").entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (user != "kupro") ok = ok && QFile::link(fresh + "/usr/" + user, path_ + "/usr/" + user);
+    if (!ok) ADD_FAILURE() << "cannot lay out the fresh installation";
     frame::sbInitFolders(path_);
     frame::SetUserFolders("kupro");
 }

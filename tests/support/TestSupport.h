@@ -7,8 +7,10 @@
 
 namespace testsupport {
 
-// A fresh installation copied into a temporary folder; the folder table points at it and the
-// per-user paths at the user "kupro". Removed when the object goes.
+// A fresh installation in a temporary folder; the folder table points at it and the per-user paths
+// at the user "kupro". The user file and kupro's folder are copies that tests may change; program
+// files and the other users' folders are links to the pristine installation and must not be
+// changed. Removed when the object goes.
 class TempInstallation {
 public:
     TempInstallation();
