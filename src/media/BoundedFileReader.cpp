@@ -32,6 +32,15 @@ bool BoundedFileReader::fill(int64_t pos, int64_t needed) {
     return got >= needed;
 }
 
+const unsigned char* BoundedFileReader::view(int64_t pos, int64_t* length) {
+    if (pos < 0 || pos >= size_) return nullptr;
+    if (pos < windowStart_ || pos >= windowStart_ + window_.size()) {
+        if (!fill(pos, 1)) return nullptr;
+    }
+    *length = windowStart_ + window_.size() - pos;
+    return reinterpret_cast<const unsigned char*>(window_.constData() + (pos - windowStart_));
+}
+
 QByteArray BoundedFileReader::bytes(int64_t pos, int64_t count) {
     if (pos < 0 || pos >= size_ || count <= 0) return QByteArray();
     count = std::min(count, size_ - pos);

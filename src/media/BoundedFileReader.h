@@ -27,6 +27,10 @@ public:
         return true;
     }
 
+    // The bytes from pos to the end of the window, moving the window to pos when pos lies outside it;
+    // nullptr at the end of the file.
+    const unsigned char* view(int64_t pos, int64_t* length);
+
     // Up to count bytes from pos, cut at the end of the file.
     QByteArray bytes(int64_t pos, int64_t count);
 

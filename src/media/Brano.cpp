@@ -16,11 +16,27 @@ namespace {
 constexpr int64_t kTagSize = 128;
 constexpr uint32_t kXing = 0x58696E67;  // "Xing"
 
+// The first position at or after `from` whose byte matches, or -1: a quick pass over the window
+// before four bytes are put together.
+template <typename Match>
+int64_t nextByte(BoundedFileReader& file, int64_t from, Match match) {
+    int64_t length = 0;
+    for (int64_t pos = from;; pos += length) {
+        const unsigned char* bytes = file.view(pos, &length);
+        if (bytes == nullptr) return -1;
+        for (int64_t i = 0; i < length; ++i) {
+            if (match(bytes[i])) return pos + i;
+        }
+    }
+}
+
 // Position (from 0) of the first accepted frame header at or after `from`, or -1. Tag data before
 // the audio is scanned like audio: nothing is skipped.
 int64_t findFrameHeader(BoundedFileReader& file, int64_t from) {
     uint32_t quad = 0;
-    for (int64_t pos = from; file.quadAt(pos, &quad); ++pos) {
+    for (int64_t pos = from; (pos = nextByte(file, pos, [](unsigned char b) { return b == 0xFF; })) >= 0;
+         ++pos) {
+        if (!file.quadAt(pos, &quad)) return -1;  // the last three bytes start no header
         if (isFrameHeader(quad)) return pos;
     }
     return -1;
@@ -29,7 +45,9 @@ int64_t findFrameHeader(BoundedFileReader& file, int64_t from) {
 // Whether a "Xing" header follows the frame header at headerPos before the next frame header.
 bool findXing(BoundedFileReader& file, int64_t headerPos, int64_t* xingPos) {
     uint32_t quad = 0;
-    for (int64_t pos = headerPos + 4; file.quadAt(pos, &quad); ++pos) {
+    const auto mayStart = [](unsigned char b) { return b == 0xFF || b == 'X'; };
+    for (int64_t pos = headerPos + 4; (pos = nextByte(file, pos, mayStart)) >= 0; ++pos) {
+        if (!file.quadAt(pos, &quad)) return false;
         if (quad == kXing) {
             *xingPos = pos;
             return true;

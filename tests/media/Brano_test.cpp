@@ -76,6 +76,17 @@ TEST_F(BranoTest, ConstantBitRateFileWithoutTag) {
     EXPECT_EQ(media::genreName(b.Genere()), "Blues");
 }
 
+TEST_F(BranoTest, FileBeyondFourGigabytes) {
+    // Mostly a hole on disk: the reader must use 64-bit positions and never load the file whole.
+    // A second frame header right after the first ends the search for "Xing" at once.
+    const int64_t size = 5000000000LL;
+    const QByteArray twoHeaders = headerBytes(kMpeg1Layer3At128) + headerBytes(kMpeg1Layer3At128);
+    const Brano b = read("huge.mp3", twoHeaders, size, id3v1({.title = "Huge", .genre = 8}));
+    EXPECT_EQ(b.Durata(), "5208:19");  // 312,499 seconds
+    EXPECT_EQ(b.Titolo(), "Huge");
+    EXPECT_EQ(b.Genere(), 8);
+}
+
 TEST_F(BranoTest, XingFrameCountGivesTheDuration) {
     const Brano b = read("vbr.mp3", xingFrame(kMpeg1Layer3At128, 9000), 4000000);
     EXPECT_EQ(b.VBR(), kYes);
