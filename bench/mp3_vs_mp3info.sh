@@ -9,6 +9,7 @@ build=${1:-build}
 probe=$build/bench/bench_mp3
 count=${COUNT:-1000}
 runs=${RUNS:-5}
+[ -x /usr/bin/time ] || { echo "GNU time (/usr/bin/time) is not installed" >&2; exit 1; }
 command -v mp3info >/dev/null || { echo "mp3info is not installed" >&2; exit 1; }
 [ -x "$probe" ] || { echo "no $probe: build the target bench_mp3 first" >&2; exit 1; }
 
@@ -25,18 +26,17 @@ theirs() { mp3info -p "%f %S\n" "$work"/mp3/*.mp3; }
 ours >"$work/ours.txt"
 theirs >"$work/theirs.txt"
 
-# Seconds of wall-clock time of each run, best and median.
+# Wall-clock and processor seconds of each run (GNU time), best and median by wall clock.
 timeit() {
-    local name=$1 times=()
+    local name=$1
     for ((i = 0; i < runs; i++)); do
-        local start end
-        start=$(date +%s.%N)
-        "$name" >/dev/null
-        end=$(date +%s.%N)
-        times+=("$(echo "$end - $start" | bc)")
-    done
-    printf '%s\n' "${times[@]}" | sort -n | awk -v n="$name" -v c="$count" '
-        { t[NR] = $1 } END { printf "%-7s best %.3f s  median %.3f s  (%.1f us per file)\n", n, t[1], t[int((NR + 1) / 2)], t[1] / c * 1e6 }'
+        /usr/bin/time -f "%e %U %S" -o "$work/time.txt" bash -c "$(declare -f "$name"); probe=$probe work=$work $name" >/dev/null
+        cat "$work/time.txt"
+    done | sort -n | awk -v n="$name" -v c="$count" '
+        { wall[NR] = $1; cpu[NR] = $2 + $3 }
+        END { m = int((NR + 1) / 2)
+              printf "%-7s wall best %.3f s, median %.3f s (%.0f us per file); cpu (user+sys) of the median run %.3f s\n",
+                     n, wall[1], wall[m], wall[1] / c * 1e6, cpu[m] }'
 }
 timeit ours
 timeit theirs
