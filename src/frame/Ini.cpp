@@ -1,6 +1,7 @@
 #include "Ini.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -49,10 +50,10 @@ bool same(const QString& a, const QString& b) {
 
 }  // namespace
 
-QString GetINI(const QString& section, const QString& key, const QString& defaultValue, const QString& file) {
-    const QStringList lines = readLines(ResolvePath(file));
+QHash<QString, QString> ReadINISection(const QString& section, const QString& file) {
+    QHash<QString, QString> values;
     bool inSection = false;
-    for (const QString& line : lines) {
+    for (const QString& line : readLines(ResolvePath(file))) {
         const QString name = sectionOf(line);
         if (!name.isNull()) {
             if (inSection) break;  // only the first section of that name counts
@@ -60,14 +61,21 @@ QString GetINI(const QString& section, const QString& key, const QString& defaul
             continue;
         }
         QString k, v;
-        if (inSection && keyLine(line, &k, &v) && same(k, key)) {
-            // A value wrapped in matching quotes is read without them.
-            if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-                v = v.mid(1, v.size() - 2);
-            return v.left(kIniValueMax);
-        }
+        if (!inSection || !keyLine(line, &k, &v)) continue;
+        k = k.toLower();
+        if (values.contains(k)) continue;  // the first line of a key counts
+        // A value wrapped in matching quotes is read without them.
+        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+            v = v.mid(1, v.size() - 2);
+        values.insert(k, v.left(kIniValueMax));
     }
-    return defaultValue;
+    return values;
+}
+
+QString GetINI(const QString& section, const QString& key, const QString& defaultValue, const QString& file) {
+    const QHash<QString, QString> values = ReadINISection(section, file);
+    const auto it = values.constFind(key.trimmed().toLower());
+    return it == values.constEnd() ? defaultValue : *it;
 }
 
 int GetINIInt(const QString& section, const QString& key, int defaultValue, const QString& file) {

@@ -1,9 +1,7 @@
 #pragma once
 // One section of a language table read in a single pass, for the routines that look up many control
 // names at once (a card window applies twelve sections to a hundred controls for every category).
-// Values are read exactly as GetINI reads them: the first section of that name, the first line of each
-// key, names matched without regard to case, values trimmed, matching quotes removed, at most 254
-// characters.
+// Values are read exactly as GetINI reads them (ReadINISection).
 
 #include <QHash>
 #include <QString>
