@@ -228,10 +228,3 @@ TEST(PictureWriter, ReportsAFileThatCannotBeWritten) {
     EXPECT_FALSE(out.ok());
     EXPECT_EQ(out.failed().size(), 2);
 }
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
