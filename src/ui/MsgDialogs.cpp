@@ -38,6 +38,8 @@ frmMsgBase::frmMsgBase(const QString& name, const QString& section, const QStrin
     imgMsg_->setObjectName("imgMsg");
     imgMsg_->setGeometry(100, 50, 60, 57);
     imgMsg_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The icon sits in the middle of the dialog, behind the message, so it is drawn faintly.
+    imgMsg_->setOpacity(0.3);
     MakeTitleLabel(this, title, QRect(4, 4, kMsgWidth - 8, 13));
     lblMsg_ = new QLabel(this);
     lblMsg_->setObjectName("lblMsg");

@@ -16,9 +16,15 @@ void PictureBox::setPicture(const QPixmap& picture) {
     update();
 }
 
+void PictureBox::setOpacity(qreal opacity) {
+    opacity_ = opacity;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
+    painter.setOpacity(opacity_);
     if (fit_ == Fit::Stretch)
         painter.drawPixmap(rect(), picture_);
     else

@@ -25,6 +25,8 @@ public:
     void clearPicture() { setPicture(QPixmap()); }
     bool hasPicture() const { return !picture_.isNull(); }
     Fit fit() const { return fit_; }
+    // Draws the picture see-through (1 = opaque), for pictures that lie behind text.
+    void setOpacity(qreal opacity);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +34,7 @@ protected:
 private:
     QPixmap picture_;
     Fit fit_;
+    qreal opacity_ = 1.0;
 };
 
 // The picture in a file, found without regard to the case of its name; a null picture when the file

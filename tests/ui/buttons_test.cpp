@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include "TestSupport.h"
 #include "ui/Hover.h"
@@ -108,10 +109,11 @@ TEST(Pictures, MissingOrUnreadableFilesClearThePicture) {
 
     ui::sbLoadPicture(&box, ui::SkinFile("OUT_OK.JPG"));
     EXPECT_TRUE(box.hasPicture()) << "names match without regard to case";
-    QFile text(install.file("img/skins/predeterminado/broken.jpg"));
+    QTemporaryDir dir;
+    QFile text(dir.filePath("broken.jpg"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("not a picture");
     text.close();
-    ui::sbLoadPicture(&box, ui::SkinFile("broken.jpg"));
+    ui::sbLoadPicture(&box, text.fileName());
     EXPECT_FALSE(box.hasPicture());
 }

@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "TestSupport.h"
+#include "frame/Folders.h"
 #include "ui/Chrome.h"
 #include "ui/SkinHolder.h"
 #include "ui/SkinnedWindow.h"
@@ -121,9 +123,13 @@ TEST(CenteredOffset, HalvesRoundDown) {
 
 TEST(PaintSkin, SkinWithMissingPicturesPaintsThePiecesItHas) {
     testsupport::TempInstallation install;
-    const QString skin = install.file("img/skins/predeterminado/");
-    ASSERT_TRUE(QFile::remove(skin + "top.jpg"));
-    ASSERT_TRUE(QFile::remove(skin + "bottom_right.jpg"));
+    // A skin of our own, made of the default skin's frame pictures without two of them.
+    QTemporaryDir skinDir;
+    const QString pristine = install.file("img/skins/predeterminado/");
+    for (const char* name : {"top_left.jpg", "top_right.jpg", "left.jpg", "center.jpg", "right.jpg",
+                             "bottom_left.jpg", "bottom.jpg"})
+        ASSERT_TRUE(QFile::copy(pristine + name, skinDir.filePath(name)));
+    frame::folders().currentSkin = skinDir.path() + '/';
     ui::frmLib& lib = ui::SkinHolder();
     lib.sbLoadSkin();
     EXPECT_FALSE(lib.picTop()->hasPicture());

@@ -90,11 +90,12 @@ TEST_F(LoginCheckTest, Proposal) {
 }
 
 TEST_F(LoginCheckTest, ApplyLoginSetsTheUsersPathsAndSkin) {
-    frame::sbSetINI("PATH", "skins", "notte\\", install.file("usr/user3/cfg/trovex2.ini"));
-    users::ApplyLogin("user3");
+    frame::sbSetINI("PATH", "skins", "notte\\", install.file("usr/kupro/cfg/trovex2.ini"));
+    frame::sbInitFolders(install.path());
+    users::ApplyLogin("kupro");
     const frame::Folders& f = frame::folders();
     EXPECT_TRUE(f.loginSucceeded);
-    EXPECT_EQ(f.userData, install.file("usr/user3/"));
-    EXPECT_EQ(f.userConfig, install.file("usr/user3/cfg/trovex2.ini"));
+    EXPECT_EQ(f.userData, install.file("usr/kupro/"));
+    EXPECT_EQ(f.userConfig, install.file("usr/kupro/cfg/trovex2.ini"));
     EXPECT_EQ(f.currentSkin, install.file("img/skins/notte/"));
 }

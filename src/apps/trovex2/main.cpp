@@ -15,12 +15,15 @@
 #include "ui/SkinHolder.h"
 #include "ui/SkinnedWindow.h"
 #include "ui/Theme.h"
+#include "ui/frmAbout.h"
+#include "ui/frmSkin.h"
 #include "ui/frmSpScreen.h"
 #include "users/frmLogin.h"
 
 namespace {
 
-// Stands in for the browser until it exists: a skinned window that names the catalogue it opened.
+// Stands in for the browser until it exists: a skinned window that names the catalogue it opened and
+// opens the About box and the skin chooser.
 class StartWindow : public ui::SkinnedWindow {
 public:
     StartWindow() : ui::SkinnedWindow("frmStart", QSize(400, 150)) {
@@ -33,7 +36,26 @@ public:
         text->setText(
             tr("Catalogue of the user \"%1\"\n%2").arg(user, QDir::toNativeSeparators(f.catalogueDatabase)));
         text->setGeometry(20, 36, 360, 60);
-        auto* close = new ui::ImageButton(this, "Close", "close32", QRect(184, 106, 32, 32));
+        auto* about = new ui::ImageButton(this, "About", "about32", QRect(144, 106, 32, 32));
+        auto* skin = new ui::ImageButton(this, "SkinBrowser", "skinbrowser32", QRect(184, 106, 32, 32));
+        auto* close = new ui::ImageButton(this, "Close", "close32", QRect(224, 106, 32, 32));
+        connect(about, &ui::ImageButton::pressed, this, [] {
+            ui::frmAbout box;
+            box.sbInit();
+            ui::CenterOnActiveWindow(&box);
+            box.exec();
+        });
+        connect(skin, &ui::ImageButton::pressed, this, [] {
+            ui::frmSkin chooser;
+            chooser.sbInit();
+            ui::CenterOnActiveWindow(&chooser);
+            chooser.exec();
+        });
+        // A new skin shows at once.
+        connect(&ui::SkinHolder(), &ui::frmLib::skinChanged, this, [this] {
+            ui::sbPaintSkin(this);
+            ui::RefreshButtons(this);
+        });
         // Closing ends the program at once, as the browser's close button will.
         connect(close, &ui::ImageButton::pressed, qApp, &QCoreApplication::quit);
         ui::sbPaintSkin(this);
