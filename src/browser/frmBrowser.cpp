@@ -444,11 +444,16 @@ void frmBrowser::sbClear() {
 
 bool frmBrowser::previewKey(QKeyEvent* event) {
     QWidget* focus = QApplication::focusWidget();
-    if (focus == txtContiene_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (focus == txtContiene_ || focus == txtIlCampo_) return searchKey(focus, event);
+    return false;
+}
+
+bool frmBrowser::searchKey(QObject* box, QKeyEvent* event) {
+    if (box == txtContiene_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         sbFind();
         return true;
     }
-    if (focus == txtIlCampo_ && event->key() == Qt::Key_F4) {
+    if (box == txtIlCampo_ && event->key() == Qt::Key_F4) {
         chooseSearchField();
         return true;
     }
@@ -456,6 +461,9 @@ bool frmBrowser::previewKey(QKeyEvent* event) {
 }
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == txtContiene_ || watched == txtIlCampo_) && event->type() == QEvent::KeyPress &&
+        searchKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == txtIlCampo_ && event->type() == QEvent::MouseButtonDblClick) {
         chooseSearchField();
         return true;

@@ -121,6 +121,8 @@ private:
     // Runs an action statement through dcMain's connection; false (after the message) on an error.
     bool executeOnMain(const QString& statement);
     void tilePressed(int k, bool right);
+    // Enter in the search text and F4 in the field box.
+    bool searchKey(QObject* box, QKeyEvent* event);
 
     int idCategoria_ = 0;
     int idFiltro_ = 0;
