@@ -125,7 +125,7 @@ void Brano::read(BoundedFileReader& file, const QString& path) {
         vbr_ = true;
         uint32_t frames = 0;
         if (file.quadAt(xingPos + 8, &frames)) {
-            durata_ = durationFromFrames(frames, info.sampleRateHz, info.layerI);
+            durata_ = durationFromFrames(frames, info.samplesPerFrame, info.realSampleRateHz);
         }
     }
 

@@ -30,6 +30,13 @@ int sampleRateIndex(uint32_t h) {
     return (h >> 10) & 3;
 }
 
+// Layer I frames hold 384 samples, Layer II 1152; Layer III 1152 in MPEG 1 and 576 in MPEG 2 and 2.5.
+int samplesPerFrame(int version, int layer) {
+    if (layer == kLayerI) return 384;
+    if (layer == kLayerIII && version != kVersion1) return 576;
+    return 1152;
+}
+
 QString twoDigits(int64_t n) {
     return QString::number(n).rightJustified(2, QLatin1Char('0'));
 }
@@ -82,7 +89,12 @@ FrameHeaderInfo decodeFrameHeader(uint32_t h) {
     }
     info.layerI = layerBits(h) == kLayerI;
     info.bitRateKbps = bitRateKbps(versionBits(h), layerBits(h), bitRateIndex(h));
-    if (sampleRateIndex(h) < 3) info.sampleRateHz = kSampleRates[sampleRateIndex(h)];
+    if (sampleRateIndex(h) < 3) {
+        info.sampleRateHz = kSampleRates[sampleRateIndex(h)];
+        const int divisor = versionBits(h) == kVersion1 ? 1 : versionBits(h) == kVersion2 ? 2 : 4;
+        info.realSampleRateHz = info.sampleRateHz / divisor;
+    }
+    info.samplesPerFrame = samplesPerFrame(versionBits(h), layerBits(h));
     switch ((h >> 6) & 3) {
         case 0:
             info.channelMode = QStringLiteral("Stereo");
@@ -137,10 +149,11 @@ QString durationFromSize(int64_t sizeBytes, int kbps) {
     return twoDigits(total / 60) + QLatin1Char(':') + twoDigits(total % 60);
 }
 
-QString durationFromFrames(uint32_t frames, int sampleRateHz, bool layerI) {
-    if (sampleRateHz <= 0) return QString();
-    const int64_t factor = layerI ? 12 : 144;
-    const int64_t total = roundHalfEven(factor * 8 * int64_t(frames), sampleRateHz);
+QString durationFromFrames(uint32_t frames, int samplesPerFrame, int realSampleRateHz) {
+    if (realSampleRateHz <= 0) return QString();
+    // The displayed (MPEG-1) rate would time an MPEG 2.5 file at half its length: the frames play at
+    // the rate of their own version.
+    const int64_t total = roundHalfEven(int64_t(samplesPerFrame) * int64_t(frames), realSampleRateHz);
     const int64_t seconds = total % 60;
     return QString::number(total / 60) + (seconds > 9 ? QStringLiteral(":") : QStringLiteral(":0")) +
            QString::number(seconds);

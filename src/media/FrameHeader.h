@@ -21,6 +21,10 @@ struct FrameHeaderInfo {
     QString layer;         // "Layer III" ...
     int bitRateKbps = 0;   // 0: free format
     int sampleRateHz = 0;  // the MPEG-1 value of the sample-rate index, whatever the version
+    // What the frames really carry, for timing a "Xing" frame count: the version's own sample rate
+    // (MPEG 2 halves the MPEG-1 rates, MPEG 2.5 quarters them) and the samples in one frame.
+    int realSampleRateHz = 0;
+    int samplesPerFrame = 0;
     QString channelMode;
     QString emphasis;  // empty for the reserved value
     bool crc = false;  // the frames carry a CRC
@@ -42,7 +46,8 @@ int64_t roundHalfEven(int64_t num, int64_t den);
 // Playing time of a constant-bit-rate file from its size: "mm:ss", minutes at least two digits.
 QString durationFromSize(int64_t sizeBytes, int bitRateKbps);
 
-// Playing time from the frame count of a "Xing" header: "m:ss".
-QString durationFromFrames(uint32_t frames, int sampleRateHz, bool layerI);
+// Playing time from the frame count of a "Xing" header, frames × samples per frame ÷ the real
+// sample rate rounded (halves to even): "m:ss".
+QString durationFromFrames(uint32_t frames, int samplesPerFrame, int realSampleRateHz);
 
 }  // namespace media

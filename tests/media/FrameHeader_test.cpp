@@ -57,6 +57,26 @@ TEST(FrameHeader, DecodesEveryFieldIntoItsDisplayText) {
     }
 }
 
+// The frame count of a "Xing" header is timed by what the frames really carry, not by the displayed
+// MPEG-1 rate: MPEG 2 halves the rates, MPEG 2.5 quarters them, and Layer III frames of both are half
+// as long as MPEG-1 ones.
+TEST(FrameHeader, RealSampleRateAndFrameLength) {
+    struct Case {
+        uint32_t header;
+        int realRate, samplesPerFrame;
+    };
+    const Case cases[] = {
+        {0xFFFB9064, 44100, 1152}, {0xFFFEE4C9, 48000, 384},  {0xFFFDE883, 32000, 1152},  // MPEG 1
+        {0xFFF38044, 22050, 576},  {0xFFF5E400, 24000, 1152}, {0xFFF7E002, 22050, 384},   // MPEG 2
+        {0xFFE34844, 8000, 576},   {0xFFE69000, 11025, 384},                              // MPEG 2.5
+    };
+    for (const Case& c : cases) {
+        const FrameHeaderInfo info = media::decodeFrameHeader(c.header);
+        EXPECT_EQ(info.realSampleRateHz, c.realRate) << std::hex << c.header;
+        EXPECT_EQ(info.samplesPerFrame, c.samplesPerFrame) << std::hex << c.header;
+    }
+}
+
 TEST(FrameHeader, RejectsMissingSyncAndReservedValues) {
     const uint32_t rejected[] = {
         0x00000000,
@@ -126,22 +146,23 @@ TEST(Duration, FromSizeTakesOneSecondOffAndPadsMinutes) {
 TEST(Duration, FromXingFrameCount) {
     struct Case {
         uint32_t frames;
-        int sampleRate;
-        bool layerI;
+        int samplesPerFrame;
+        int realRate;
         const char* expected;
     };
     const Case cases[] = {
-        {9000, 44100, false, "3:55"},    // 235.1 seconds
-        {4938, 44100, false, "2:09"},    // 129 seconds: a zero before one-digit seconds
-        {4977, 44100, false, "2:10"},    // 130 seconds
-        {29285, 44100, false, "12:45"},  //
-        {125, 32000, false, "0:04"},     // 4.5 rounds to 4
-        {375, 32000, false, "0:14"},     // 13.5 rounds to 14
-        {45938, 44100, true, "1:40"},    // Layer I frames are 12 × 32 samples
-        {0, 48000, false, "0:00"},      {0xFFFFFFFF, 32000, false, "2576980:23"},
+        {9000, 1152, 44100, "3:55"},    // 235.1 seconds
+        {4938, 1152, 44100, "2:09"},    // 129 seconds: a zero before one-digit seconds
+        {4977, 1152, 44100, "2:10"},    // 130 seconds
+        {29285, 1152, 44100, "12:45"},  //
+        {125, 1152, 32000, "0:04"},     // 4.5 rounds to 4
+        {375, 1152, 32000, "0:14"},     // 13.5 rounds to 14
+        {45938, 384, 44100, "6:40"},    // Layer I: 384 samples a frame
+        {383, 576, 11025, "0:20"},      // MPEG 2.5 Layer III: 20.01 seconds, not 10
+        {0, 1152, 48000, "0:00"},      {0xFFFFFFFF, 1152, 32000, "2576980:23"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(media::durationFromFrames(c.frames, c.sampleRate, c.layerI), c.expected) << c.frames;
+        EXPECT_EQ(media::durationFromFrames(c.frames, c.samplesPerFrame, c.realRate), c.expected) << c.frames;
     }
 }
 
