@@ -115,11 +115,17 @@ TileText ListViewLoader::tileFromRow(store::RecordSet& rs) const {
 PageLoad ListViewLoader::load(store::RecordSource& source, int page) const {
     PageLoad result;
     result.label = PageLabel(page, 1);
+    // dcMain keeps the whole list (report printing reads it); the page itself is fetched by a
+    // statement of its own that asks the engine for just those rows, so a late page costs what
+    // the first does.
     if (!store::OpenRecordSource(source, query())) return result;
     try {
-        store::RecordSet* rs = source.recordset();
-        // The rows before the page are stepped over, not read.
-        if (page > 0 && !rs->eof()) rs->move(page * kTilesPerPage);
+        store::RecordSource pageSource;
+        const QString pageQuery =
+            query() +
+            QStringLiteral(" LIMIT %1 OFFSET %2").arg(kTilesPerPage).arg(qint64(page) * kTilesPerPage);
+        if (!store::OpenRecordSource(pageSource, pageQuery, source.databaseName())) return result;
+        store::RecordSet* rs = pageSource.recordset();
         for (int k = 0; k < kTilesPerPage && !rs->eof(); ++k, rs->moveNext())
             result.tiles[k] = tileFromRow(*rs);
         store::RecordSource counter;

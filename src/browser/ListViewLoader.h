@@ -59,8 +59,8 @@ public:
     QString countQuery() const;
 
     // Binds `source` to the list query (reporting errors as OpenRecordSource does) and reads the page.
-    // The rows before the page are skipped without being read; the rows are counted by their own
-    // statement, so the last page costs what the first does.
+    // The page's rows and the row count each come from a statement of their own, so the last page
+    // costs what the first does.
     PageLoad load(store::RecordSource& source, int page) const;
 
     // The tile of the record set's current row.
