@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -116,4 +117,26 @@ TEST(Pictures, MissingOrUnreadableFilesClearThePicture) {
     text.close();
     ui::sbLoadPicture(&box, text.fileName());
     EXPECT_FALSE(box.hasPicture());
+}
+
+TEST_F(ImageButtonTest, DragsFromTheBackgroundButNotFromButtonsOrTextBoxes) {
+    auto* box = new QLineEdit(&window);
+    box->setGeometry(10, 30, 100, 13);
+    window.move(100, 100);
+    window.show();
+    sendMouse(box, QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_FALSE(window.isDragging());
+    sendMouse(ok, QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_FALSE(window.isDragging());
+
+    sendMouse(&window, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(150, 40));
+    ASSERT_TRUE(window.isDragging()) << "no window manager here: the window follows the mouse itself";
+    const QPoint start = window.pos();
+    const QPointF to(170, 55);
+    QMouseEvent move(QEvent::MouseMove, to, window.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &move);
+    EXPECT_EQ(window.pos(), start + QPoint(20, 15));
+    sendMouse(&window, QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_FALSE(window.isDragging());
 }

@@ -8,6 +8,8 @@
 #include "frame/Folders.h"
 #include "frame/Language.h"
 #include "frame/SingleInstance.h"
+#include "store/DbError.h"
+#include "ui/MsgDialogs.h"
 #include "ui/SkinHolder.h"
 #include "users/frmLogin.h"
 
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
     }
     // 2. - 4. Folder table, message texts, skin holder with the default skin.
     frame::sbInitFolders();
+    store::SetErrorReporter(ui::ShowDatabaseError);
     frame::sbLoadMessages();
     ui::SkinHolder().sbLoadSkin();
     // 5. The login; cancelling it ends the tool.
