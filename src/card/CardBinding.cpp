@@ -58,7 +58,7 @@ CardValues CardBinding::collect() const {
             values.insert(b.column, text == "1");
         } else if (IsDateColumn(b.column)) {
             const QDate date = ParseUserDate(text);
-            values.insert(b.column, date.isValid()           ? QVariant(date)
+            values.insert(b.column, date.isValid()             ? QVariant(date)
                                     : text.trimmed().isEmpty() ? QVariant()
                                                                : QVariant(text));
         } else if (qobject_cast<const QPlainTextEdit*>(b.control)) {

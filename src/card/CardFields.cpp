@@ -44,23 +44,25 @@ void addArray(std::vector<FieldSpec>& out, int section, const QString& name, con
 std::vector<FieldSpec> buildFields() {
     std::vector<FieldSpec> f;
     f.push_back({0, "txtMain1", -1, 0, "sMain1", "lblMain1", "Titolo", FieldKind::Line, 0, false});
-    f.push_back({0, "txtMain2", -1, 1, "sMain2", "lblMain2", "Immagine Anteprima", FieldKind::Line, 0, false});
+    f.push_back(
+        {0, "txtMain2", -1, 1, "sMain2", "lblMain2", "Immagine Anteprima", FieldKind::Line, 0, false});
 
-    addArray(f, 1, "Descrizione",
-             {"Autore", "Genere", "Supporto", "Autore dei testi", "Durata", "Ed. Int."}, 50, true);
-    f.push_back({1, "txtDescrizione", 6, 6, "sDescrizione7", "lblDescrizione7", "Descrizione", FieldKind::Lines,
-                 0, false});
+    addArray(f, 1, "Descrizione", {"Autore", "Genere", "Supporto", "Autore dei testi", "Durata", "Ed. Int."},
+             50, true);
+    f.push_back({1, "txtDescrizione", 6, 6, "sDescrizione7", "lblDescrizione7", "Descrizione",
+                 FieldKind::Lines, 0, false});
     addArray(f, 2, "Principali",
              {"Titolo Originale", "Nazione", "Anno", "Etichetta", "XXX", "Lingua", "Testi", "Collana",
               "Scaffale", "Ripiano", "Ordine"},
              50, true);
-    f.push_back({3, "txtAggiunte", -1, 0, "sAggiunte1", "lblAggiunte1", "Aggiunte", FieldKind::Lines, 0, false});
+    f.push_back(
+        {3, "txtAggiunte", -1, 0, "sAggiunte1", "lblAggiunte1", "Aggiunte", FieldKind::Lines, 0, false});
     addArray(f, 5, "Giudizi",
-             {"Complessivo", "Esecuzione", "Testi", "Interpretazione", "Mixaggio", "Qualità audio", "XXX", "XXX",
-              "XXX"},
+             {"Complessivo", "Esecuzione", "Testi", "Interpretazione", "Mixaggio", "Qualità audio", "XXX",
+              "XXX", "XXX"},
              50, true);
-    QStringList technical = {"Sonoro",   "LP/SP",        "Allegati",      "Produttore", "Compilation",
-                             "Mixaggio", "Soggetto",     "Arrangiamenti", "Distribuzione"};
+    QStringList technical = {"Sonoro",   "LP/SP",    "Allegati",      "Produttore",   "Compilation",
+                             "Mixaggio", "Soggetto", "Arrangiamenti", "Distribuzione"};
     while (technical.size() < 16) technical << "---";
     addArray(f, 7, "Tecnici", technical, 50, true);
 
@@ -69,12 +71,12 @@ std::vector<FieldSpec> buildFields() {
         if (kind == FieldKind::Check)
             f.push_back({8, "chk" + column.mid(1), -1, pos, column, "", caption, kind, 0, false});
         else
-            f.push_back({8, "txtAltro", pos, pos, column, "lblAltro" + QString::number(pos + 1), caption, kind,
-                         limit, picker});
+            f.push_back({8, "txtAltro", pos, pos, column, "lblAltro" + QString::number(pos + 1), caption,
+                         kind, limit, picker});
     };
     for (int k = 0; k < 4; ++k)
-        altro(k, "sAltro" + QString::number(k + 1), "Interprete " + QString::number(k + 1), FieldKind::Line, 50,
-              true);
+        altro(k, "sAltro" + QString::number(k + 1), "Interprete " + QString::number(k + 1), FieldKind::Line,
+              50, true);
     altro(4, "sAltro5", "Altri interpreti", FieldKind::Lines, 255, false);
     altro(5, "sAltro6", "Acquistato... dove?", FieldKind::Line, 50, true);
     altro(6, "sAltro7", "Prezzo", FieldKind::Line, 50, true);

@@ -31,7 +31,8 @@ ElementLists LoadElements(store::RecordSource& dcSupport, int card) {
         for (; !rs->eof(); rs->moveNext()) {
             ElementRow row;
             row.reserve(kListColumns);
-            for (int c = 0; c < kListColumns; ++c) row << (fields[c] >= 0 ? rs->value(fields[c]).toString() : QString());
+            for (int c = 0; c < kListColumns; ++c)
+                row << (fields[c] >= 0 ? rs->value(fields[c]).toString() : QString());
             rows.push_back(std::move(row));
         }
     }

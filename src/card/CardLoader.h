@@ -13,8 +13,8 @@ class RecordSource;
 
 namespace card {
 
-QString CardStatement(int card);                 // "SELECT * FROM [tblSchede] WHERE [ID] = " & card
-QString ElementStatement(int card, int kind);    // the element rows of one kind of a card
+QString CardStatement(int card);               // "SELECT * FROM [tblSchede] WHERE [ID] = " & card
+QString ElementStatement(int card, int kind);  // the element rows of one kind of a card
 
 // Binds dcMain to the card's row and returns its values (empty when the card does not exist). A
 // failure is shown to the user by the binding and gives false.

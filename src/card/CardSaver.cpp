@@ -29,7 +29,8 @@ void writeElements(store::RecordSource& dcMain, store::RecordSource& dcSupport, 
             rs->setValue("ID", store::MaxId("tblElementi", "ID") + 1);
             rs->setValue("IDScheda", cardId);
             rs->setValue("IDTipo", kind);
-            for (int c = 0; c < kListColumns; ++c) rs->setValue(columns[c], c < row.size() ? row[c] : QString());
+            for (int c = 0; c < kListColumns; ++c)
+                rs->setValue(columns[c], c < row.size() ? row[c] : QString());
             rs->update();
         }
     }
@@ -37,7 +38,8 @@ void writeElements(store::RecordSource& dcMain, store::RecordSource& dcSupport, 
 
 }  // namespace
 
-StoreOutcome SaveCard(store::RecordSource& dcMain, store::RecordSource& dcSupport, const SaveRequest& request) {
+StoreOutcome SaveCard(store::RecordSource& dcMain, store::RecordSource& dcSupport,
+                      const SaveRequest& request) {
     StoreOutcome outcome;
     try {
         store::Transaction transaction(connectionOf(dcMain));

@@ -10,7 +10,8 @@ CategoryFlags ReadCategoryFlags(const QString& labelFile) {
     return {flag("cddb"), flag("getdir"), flag("getfolder")};
 }
 
-QStringList ReadColumnCaptions(const QString& labelFile, const QString& labelSection, const QString& keyPrefix) {
+QStringList ReadColumnCaptions(const QString& labelFile, const QString& labelSection,
+                               const QString& keyPrefix) {
     QStringList captions;
     for (int i = 0; i <= 8; ++i)
         captions << frame::GetINI(labelSection, keyPrefix + QString::number(i), QString(), labelFile);

@@ -22,7 +22,8 @@ CategoryFlags ReadCategoryFlags(const QString& labelFile);
 
 // Entries 0 to 9 of a list's column caption table: keys prefix0 .. prefix8 ("lblElementi0"), each text
 // as written (a "-" stays "-"), a missing key empty; entry 9 is always empty.
-QStringList ReadColumnCaptions(const QString& labelFile, const QString& labelSection, const QString& keyPrefix);
+QStringList ReadColumnCaptions(const QString& labelFile, const QString& labelSection,
+                               const QString& keyPrefix);
 
 // The top of each tab, or -1 for a hidden one: shown tabs close up from the first top in section order.
 std::vector<int> TabTops(const QStringList& tabCaptions);

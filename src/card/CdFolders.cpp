@@ -13,7 +13,8 @@ namespace {
 QString unescapeMountField(const QString& field) {
     QString out;
     for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && field.mid(i + 1, 3).contains(QRegularExpression("^[0-7]{3}$"))) {
+        if (field[i] == '\\' && i + 3 < field.size() &&
+            field.mid(i + 1, 3).contains(QRegularExpression("^[0-7]{3}$"))) {
             out += QChar(field.mid(i + 1, 3).toInt(nullptr, 8));
             i += 3;
         } else {

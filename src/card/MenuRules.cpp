@@ -4,10 +4,14 @@ namespace card {
 
 int MediaKindOfSection(int section) {
     switch (section) {
-        case 9: return 3;
-        case 10: return 5;
-        case 11: return 4;
-        default: return 0;
+        case 9:
+            return 3;
+        case 10:
+            return 5;
+        case 11:
+            return 4;
+        default:
+            return 0;
     }
 }
 

@@ -16,9 +16,9 @@ struct MenuInput {
     int card = 0;
     int section = 1;
     CategoryFlags flags;
-    std::array<int, kKinds> rows{};           // rows of each list, by kind - 1
-    std::array<bool, kKinds> selected{};      // the list has a selected row
-    bool printAvailable = false;              // card printing is wired in
+    std::array<int, kKinds> rows{};       // rows of each list, by kind - 1
+    std::array<bool, kKinds> selected{};  // the list has a selected row
+    bool printAvailable = false;          // card printing is wired in
 };
 
 struct ListCommands {

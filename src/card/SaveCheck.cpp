@@ -5,7 +5,8 @@
 namespace card {
 namespace {
 
-void settleLoan(LoanGroup& loan, const QDate& today, const QString& caption, frame::ValidationReport& report) {
+void settleLoan(LoanGroup& loan, const QDate& today, const QString& caption,
+                frame::ValidationReport& report) {
     if (!loan.out) {
         loan.person.clear();
         loan.date = FormatShortDate(today);

@@ -12,7 +12,7 @@ namespace card {
 struct LoanGroup {
     bool out = false;  // the flag: lent and to be returned
     QString person;
-    QString date;      // as typed
+    QString date;  // as typed
 };
 
 struct CardCheck {

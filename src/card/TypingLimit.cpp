@@ -23,25 +23,25 @@ void LimitTyping(QWidget* box, int limit) {
         });
     } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
         auto previous = std::make_shared<QString>(lines->toPlainText());
-        QObject::connect(lines->document(), &QTextDocument::contentsChange, lines,
-                         [lines, previous, limit](int, int removed, int added) {
-                             const QString text = lines->toPlainText();
-                             // Only growth by typing or pasting is held back; a program's setPlainText
-                             // replaces the whole document and is taken as it is.
-                             const bool whole = removed > 0 && added >= int(text.size());
-                             if (!whole && text.size() > limit && text.size() > previous->size() &&
-                                 lines->hasFocus()) {
-                                 QTextCursor cursor = lines->textCursor();
-                                 const int at = cursor.position() - int(text.size() - previous->size());
-                                 const QSignalBlocker block(lines->document());
-                                 lines->setPlainText(*previous);
-                                 cursor = lines->textCursor();
-                                 cursor.setPosition(qBound(0, at, int(previous->size())));
-                                 lines->setTextCursor(cursor);
-                                 return;
-                             }
-                             *previous = text;
-                         });
+        QObject::connect(
+            lines->document(), &QTextDocument::contentsChange, lines,
+            [lines, previous, limit](int, int removed, int added) {
+                const QString text = lines->toPlainText();
+                // Only growth by typing or pasting is held back; a program's setPlainText
+                // replaces the whole document and is taken as it is.
+                const bool whole = removed > 0 && added >= int(text.size());
+                if (!whole && text.size() > limit && text.size() > previous->size() && lines->hasFocus()) {
+                    QTextCursor cursor = lines->textCursor();
+                    const int at = cursor.position() - int(text.size() - previous->size());
+                    const QSignalBlocker block(lines->document());
+                    lines->setPlainText(*previous);
+                    cursor = lines->textCursor();
+                    cursor.setPosition(qBound(0, at, int(previous->size())));
+                    lines->setTextCursor(cursor);
+                    return;
+                }
+                *previous = text;
+            });
     }
 }
 

@@ -28,8 +28,9 @@
 namespace card {
 
 namespace {
-const char* const kLabelSections[] = {"MAIN",     "DESCRIZIONE", "PRINCIPALI", "AGGIUNTE", "ELEMENTI", "GIUDIZI",
-                                      "CRITICA",  "TECNICI",     "ALTRO",      "IMMAGINI", "SUONI",    "FILMATI"};
+const char* const kLabelSections[] = {"MAIN",     "DESCRIZIONE", "PRINCIPALI", "AGGIUNTE",
+                                      "ELEMENTI", "GIUDIZI",     "CRITICA",    "TECNICI",
+                                      "ALTRO",    "IMMAGINI",    "SUONI",      "FILMATI"};
 }  // namespace
 
 frmScheda::frmScheda(QWidget* parent) : ui::SkinnedWindow("frmScheda", QSize(790, 540), parent) {
@@ -78,10 +79,13 @@ void frmScheda::applyCategory() {
     // Design captions first, so a category never inherits the previous category's texts.
     for (size_t i = 0; i < FieldTable().size(); ++i) {
         const FieldSpec& spec = FieldTable()[i];
-        if (QLabel* label = fieldLabels_[i]) label->setText(spec.designCaption);
-        else if (auto* check = qobject_cast<QCheckBox*>(fieldControls_[i])) check->setText(spec.designCaption);
+        if (QLabel* label = fieldLabels_[i])
+            label->setText(spec.designCaption);
+        else if (auto* check = qobject_cast<QCheckBox*>(fieldControls_[i]))
+            check->setText(spec.designCaption);
     }
-    for (int s = 0; s < kSections; ++s) headings_[static_cast<size_t>(s)]->setText(SectionById(s + 1).designCaption);
+    for (int s = 0; s < kSections; ++s)
+        headings_[static_cast<size_t>(s)]->setText(SectionById(s + 1).designCaption);
     for (const char* section : kLabelSections) frame::sbLoadCaptions(this, section, file);
     for (QLabel* label : fieldLabels_)
         if (label) label->adjustSize();
@@ -149,8 +153,10 @@ void frmScheda::setIDSezione(int section) {
         lvw->setFocus();
         // The first row becomes the selected one (as Page Up would make it), showing or playing it.
         if (lvw->topLevelItemCount() > 0) {
-            if (lvw->currentItem() == lvw->topLevelItem(0)) onListSelection(kind);
-            else lvw->setCurrentItem(lvw->topLevelItem(0));
+            if (lvw->currentItem() == lvw->topLevelItem(0))
+                onListSelection(kind);
+            else
+                lvw->setCurrentItem(lvw->topLevelItem(0));
         }
     } else {
         imgMain_->show();
@@ -188,8 +194,10 @@ void frmScheda::clearMedia() {
 void frmScheda::updateThumbnail() {
     const QString stored = txtMain2_->text();
     const QString file = stored.isEmpty() ? QString() : frame::NativePath(stored);
-    if (!file.isEmpty() && frame::FileExists(file)) ui::sbLoadPicture(imgPicture_, file);
-    else ui::sbLoadPicture(imgPicture_, catPath_ + "thumb.jpg");
+    if (!file.isEmpty() && frame::FileExists(file))
+        ui::sbLoadPicture(imgPicture_, file);
+    else
+        ui::sbLoadPicture(imgPicture_, catPath_ + "thumb.jpg");
 }
 
 // --- Load (IDScheda) ------------------------------------------------------------------------------------
@@ -226,8 +234,10 @@ void frmScheda::setIDOperazione(int operation) {
     try {
         if (operation == kNew || operation == kChange) {
             if (rs && rs->editMode() != store::RecordSet::EditMode::None) rs->cancelUpdate();
-            if (rs && operation == kNew) rs->addNew();
-            else if (rs && !rs->eof()) rs->edit();
+            if (rs && operation == kNew)
+                rs->addNew();
+            else if (rs && !rs->eof())
+                rs->edit();
             setLocked(false);
         } else {
             if (rs && rs->editMode() != store::RecordSet::EditMode::None) rs->cancelUpdate();
@@ -246,8 +256,10 @@ void frmScheda::setIDOperazione(int operation) {
 
 void frmScheda::setLocked(bool locked) {
     for (QWidget* control : binding_.controls()) {
-        if (auto* line = qobject_cast<QLineEdit*>(control)) line->setReadOnly(locked || line == txtMain2_);
-        else if (auto* lines = qobject_cast<QPlainTextEdit*>(control)) lines->setReadOnly(locked);
+        if (auto* line = qobject_cast<QLineEdit*>(control))
+            line->setReadOnly(locked || line == txtMain2_);
+        else if (auto* lines = qobject_cast<QPlainTextEdit*>(control))
+            lines->setReadOnly(locked);
     }
     for (QCheckBox* check : checks_) check->setEnabled(!locked);
     lblMain2_->setEnabled(!locked);

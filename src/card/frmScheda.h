@@ -48,7 +48,8 @@ public:
     // Opens the value picker with a title and a column of tblSchede; returns the chosen text or empty.
     using ValuePicker = std::function<QString(const QString& title, const QString& column)>;
     // Edits one element row (the element editor); returns true when the user saved it.
-    using ElementEditor = std::function<bool(QWidget* parent, int kind, const QString& catPath, QStringList& row8)>;
+    using ElementEditor =
+        std::function<bool(QWidget* parent, int kind, const QString& catPath, QStringList& row8)>;
 
     explicit frmScheda(QWidget* parent = nullptr);
     ~frmScheda() override;
@@ -87,7 +88,9 @@ public:
     const CardBinding& binding() const { return binding_; }
     // Caption shown for field k of a section (the pickers' titles), and a list's column captions.
     QString fieldCaption(int section, int position) const;
-    const QStringList& columnCaptions(int kind) const { return columnCaptions_.at(static_cast<size_t>(kind - 1)); }
+    const QStringList& columnCaptions(int kind) const {
+        return columnCaptions_.at(static_cast<size_t>(kind - 1));
+    }
     store::RecordSource& dcMain() { return dcMain_; }
     QSize mediaInnerSize() const;
 
@@ -110,8 +113,8 @@ private:
     void buildListSection(int section);
     void buildCommandBar();
     QWidget* addField(QWidget* panel, int fieldIndex, const QRect& box);
-    ui::ImageButton* addButton(QWidget* parent, const QString& suffix, const QString& picture, const QRect& at,
-                               bool anyMouseButton = false);
+    ui::ImageButton* addButton(QWidget* parent, const QString& suffix, const QString& picture,
+                               const QRect& at, bool anyMouseButton = false);
 
     // frmScheda.cpp: state
     void applyCategory();
@@ -171,9 +174,9 @@ private:
     std::array<QTreeWidget*, kKinds> lists_{};
     std::array<ui::PictureBox*, kTechnicalIcons> technicalIcons_{};
     std::vector<ui::PictureBox*> separators_;
-    std::vector<QWidget*> fieldControls_;     // by FieldTable index
-    std::vector<QLabel*> fieldLabels_;        // by FieldTable index; null for check boxes
-    std::vector<QWidget*> fieldFrames_;       // by FieldTable index
+    std::vector<QWidget*> fieldControls_;  // by FieldTable index
+    std::vector<QLabel*> fieldLabels_;     // by FieldTable index; null for check boxes
+    std::vector<QWidget*> fieldFrames_;    // by FieldTable index
     std::vector<QCheckBox*> checks_;
     std::vector<QWidget*> multiLines_;
 

@@ -69,14 +69,16 @@ bool frmScheda::sbSave() {
     CardCheck check;
     check.title = txtMain1_->text();
     check.mainPicture = txtMain2_->text();
-    check.loan1 = {qobject_cast<QCheckBox*>(binding_.control("bAltro8"))->isChecked(), textOf(person1), textOf(date1)};
+    check.loan1 = {qobject_cast<QCheckBox*>(binding_.control("bAltro8"))->isChecked(), textOf(person1),
+                   textOf(date1)};
     check.loan2 = {qobject_cast<QCheckBox*>(binding_.control("bAltro11"))->isChecked(), textOf(person2),
                    textOf(date2)};
     check.titleCaption = caption("lblMain1");
     check.date1Caption = caption("lblAltro10");
     check.date2Caption = caption("lblAltro13");
     check.pictureCaption = caption("lblMain2");
-    const bool pictureExists = !check.mainPicture.isEmpty() && frame::FileExists(frame::NativePath(check.mainPicture));
+    const bool pictureExists =
+        !check.mainPicture.isEmpty() && frame::FileExists(frame::NativePath(check.mainPicture));
     const QDate today = QDate::currentDate();
     const frame::ValidationReport report = CheckCard(check, today, pictureExists);
     setTextIfChanged(person1, check.loan1.person);
@@ -112,7 +114,8 @@ bool frmScheda::sbSave() {
 
 void frmScheda::sbCancel() {
     if (ui::MsgConfirm(frame::cnfAnnulla) == ui::cMsgRetValue::kCancel) return;
-    if (store::RecordSet* rs = dcMain_.recordset(); rs && rs->editMode() != store::RecordSet::EditMode::None) {
+    if (store::RecordSet* rs = dcMain_.recordset();
+        rs && rs->editMode() != store::RecordSet::EditMode::None) {
         rs->cancelUpdate();
         dcMain_.close();
     }
@@ -213,10 +216,17 @@ void frmScheda::listCommand(int kind, int command) {
         case 1:
             if (b.edit->isEnabled()) editElement(kind, false);
             break;
-        case 2: deleteElement(kind); break;
-        case 3: sendKey(list(kind), Qt::Key_Up); break;
-        case 4: sendKey(list(kind), Qt::Key_Down); break;
-        default: break;
+        case 2:
+            deleteElement(kind);
+            break;
+        case 3:
+            sendKey(list(kind), Qt::Key_Up);
+            break;
+        case 4:
+            sendKey(list(kind), Qt::Key_Down);
+            break;
+        default:
+            break;
     }
 }
 
@@ -225,10 +235,13 @@ void frmScheda::editElement(int kind, bool addNew) {
     QTreeWidgetItem* item = addNew ? nullptr : lvw->currentItem();
     if (!addNew && (!item || !item->isSelected())) return;
     QStringList row = addNew ? QStringList() : ListRow(item);
-    const bool saved = editor_ ? editor_(this, kind, catPath_, row) : EditElementRow(this, kind, catPath_, row);
+    const bool saved =
+        editor_ ? editor_(this, kind, catPath_, row) : EditElementRow(this, kind, catPath_, row);
     if (!saved) return;
-    if (addNew) AppendListRow(lvw, row);
-    else SetListRow(item, row);
+    if (addNew)
+        AppendListRow(lvw, row);
+    else
+        SetListRow(item, row);
 }
 
 void frmScheda::deleteElement(int kind) {

@@ -69,7 +69,8 @@ QWidget* frmScheda::addField(QWidget* panel, int fieldIndex, const QRect& box) {
         frame = new ui::RoundedFrame(panel);
         setIndexed(frame, "shp" + section, spec.section == 0 ? spec.position : spec.position);
         frame->setGeometry(box.adjusted(-8, -4, 8, 4));
-        caption = ui::MakeLabel(panel, spec.captionLabel, spec.designCaption, QPoint(box.left() - 8, box.top() - 19));
+        caption = ui::MakeLabel(panel, spec.captionLabel, spec.designCaption,
+                                QPoint(box.left() - 8, box.top() - 19));
         if (spec.kind == FieldKind::Lines) {
             auto* lines = new QPlainTextEdit(panel);
             lines->setFrameShape(QFrame::NoFrame);
@@ -116,15 +117,18 @@ void frmScheda::buildLayout() {
         heading->setFont(ui::SkinFont(true));
         heading->setStyleSheet("color: white; background: transparent;");
         headings_[static_cast<size_t>(s - 1)] = heading;
-        if (spec.kind) buildListSection(s);
-        else buildFieldSection(s);
+        if (spec.kind)
+            buildListSection(s);
+        else
+            buildFieldSection(s);
     }
     // The tabs, stacked beside the panels; shpSect marks the visible section's tab.
     shpSect_ = new ui::RoundedFrame(this);
     shpSect_->setObjectName("shpSect");
     shpSect_->setGeometry(kSideLeft, 284, kSideWidth, 16);
     for (int i = 0; i < kSections; ++i) {
-        auto* tab = ui::MakeLabel(this, "lblSect", SectionById(i + 1).designCaption, QPoint(kSideLeft + 10, 284 + i * 16));
+        auto* tab = ui::MakeLabel(this, "lblSect", SectionById(i + 1).designCaption,
+                                  QPoint(kSideLeft + 10, 284 + i * 16));
         tab->setProperty("index", i);
         tab->setFixedSize(kSideWidth - 20, 16);
         tab->setProperty("linkCursor", true);
@@ -180,22 +184,31 @@ void frmScheda::buildFieldSection(int section) {
             case 1:
                 box = spec.kind == FieldKind::Lines ? QRect(20, 172, 456, 168) : gridBox(spec.position);
                 break;
-            case 3: box = QRect(20, 48, 456, 292); break;
-            case 7: box = gridBox(spec.position, 20); break;
+            case 3:
+                box = QRect(20, 48, 456, 292);
+                break;
+            case 7:
+                box = gridBox(spec.position, 20);
+                break;
             case 8: {
                 const int p = spec.position;
-                if (p < 4) box = gridBox(p);
-                else if (p == 4) box = QRect(20, 128, 456, 56);
-                else if (p < 7) box = gridBox(p - 5 + 6);  // the row below the several-line field
+                if (p < 4)
+                    box = gridBox(p);
+                else if (p == 4)
+                    box = QRect(20, 128, 456, 56);
+                else if (p < 7)
+                    box = gridBox(p - 5 + 6);  // the row below the several-line field
                 else {
                     const int top = p < 10 ? 268 : 308;
                     const int slot = (p - 7) % 3;
-                    box = slot == 0 ? QRect(12, top, 100, 17) : slot == 1 ? QRect(132, top, 170, 15)
-                                                                          : QRect(324, top, 152, 15);
+                    box = slot == 0   ? QRect(12, top, 100, 17)
+                          : slot == 1 ? QRect(132, top, 170, 15)
+                                      : QRect(324, top, 152, 15);
                 }
                 break;
             }
-            default: box = gridBox(spec.position);
+            default:
+                box = gridBox(spec.position);
         }
         addField(panel, int(i), box);
         if (section == 7) {

@@ -20,11 +20,12 @@ TEST(PictureFit, ScalesIntoTheBoxKeepingProportionsNeverEnlarging) {
     struct Case {
         QSize natural, shown;
     } cases[] = {
-        {{434, 100}, {217, 50}}, {{100, 434}, {50, 217}}, {{200, 150}, {200, 150}},
+        {{434, 100}, {217, 50}},  {{100, 434}, {50, 217}},    {{200, 150}, {200, 150}},
         {{217, 217}, {217, 217}}, {{1000, 1000}, {217, 217}}, {{300, 218}, {299, 217}},
         {{218, 10}, {217, 10}},
     };
-    for (const Case& c : cases) EXPECT_EQ(FitSize(c.natural), c.shown) << c.natural.width() << "x" << c.natural.height();
+    for (const Case& c : cases)
+        EXPECT_EQ(FitSize(c.natural), c.shown) << c.natural.width() << "x" << c.natural.height();
 }
 
 TEST(PictureFit, CentresAcrossAndSetsEightPixelsAboveTheMiddle) {
@@ -34,7 +35,8 @@ TEST(PictureFit, CentresAcrossAndSetsEightPixelsAboveTheMiddle) {
 }
 
 TEST(Tabs, HiddenTabsCloseUpInSectionOrder) {
-    const QStringList captions = {"Descr", "Main", "Add", "Ele", "Rat", "Rev", "-", "Other", "", "Snd", "Vid"};
+    const QStringList captions = {"Descr", "Main",  "Add", "Ele", "Rat", "Rev",
+                                  "-",     "Other", "",    "Snd", "Vid"};
     const std::vector<int> tops = TabTops(captions);
     const std::vector<int> expected = {284, 300, 316, 332, 348, 364, -1, 380, -1, 396, 412};
     EXPECT_EQ(tops, expected);
@@ -70,7 +72,7 @@ TEST(Menu, MediaNavigationNeedsRowsAndPlayASelection) {
         int section, kind, rows;
         bool selected, back, play;
     } cases[] = {
-        {9, 3, 2, false, true, false}, {9, 3, 2, true, true, true}, {10, 5, 1, true, true, true},
+        {9, 3, 2, false, true, false},   {9, 3, 2, true, true, true},   {10, 5, 1, true, true, true},
         {11, 4, 0, false, false, false}, {4, 1, 3, true, false, false},  // not a media section
         {10, 4, 3, true, false, false},                                  // films have rows, sounds none
     };
@@ -117,13 +119,25 @@ TEST_F(LocaleDates, TheCheckReportsEachProblemInFieldOrder) {
     } cases[] = {
         {"all fine", "Abbey Road", {}, "", false, ""},
         {"empty title", "", {}, "", false, QString::fromUtf8("» Title is missing")},
-        {"day 32 month 13", "T", {true, "Anna", "32/13/2004"}, "", false,
+        {"day 32 month 13",
+         "T",
+         {true, "Anna", "32/13/2004"},
+         "",
+         false,
          QString::fromUtf8("» by when? has a wrong form")},
         {"lent with a good date", "T", {true, "Anna", "1/2/2005"}, "", false, ""},
         {"lent, nobody named, no date", "T", {true, "", ""}, "", false, ""},
-        {"missing picture", "T", {}, "usr\\kupro\\cat\\1\\gone.jpg", false,
+        {"missing picture",
+         "T",
+         {},
+         "usr\\kupro\\cat\\1\\gone.jpg",
+         false,
          QString::fromUtf8("» Cover was not found")},
-        {"everything wrong", "", {true, "Bob", ""}, "x.jpg", false,
+        {"everything wrong",
+         "",
+         {true, "Bob", ""},
+         "x.jpg",
+         false,
          QString::fromUtf8("» Title is missing\r\n» by when? has a wrong form\r\n» Cover was not found")},
     };
     for (Case& c : cases) {

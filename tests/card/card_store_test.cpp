@@ -104,7 +104,8 @@ TEST_F(CardStore, SavingAChangedCardRewritesItsElementsAndLeavesOthersAlone) {
     const StoreOutcome out = save(1, {{"sMain1", "A2"}}, changed);
     ASSERT_TRUE(out.ok);
     EXPECT_EQ(out.card, 1);
-    const std::vector<std::tuple<int, int, QString>> expected = {{5, 1, "a1"}, {6, 1, "a3"}, {7, 5, "a-sound"}};
+    const std::vector<std::tuple<int, int, QString>> expected = {
+        {5, 1, "a1"}, {6, 1, "a3"}, {7, 5, "a-sound"}};
     EXPECT_EQ(elementRowsOf(1), expected);
     EXPECT_EQ(elementRowsOf(2).size(), 1u);
     CardValues values;
@@ -119,8 +120,9 @@ TEST_F(CardStore, AFailingElementWriteKeepsNothingOfTheSave) {
     ASSERT_TRUE(save(0, {{"sMain1", "Kept"}}, before).ok);
     // The third element row of the next save cannot be written.
     store::Connection::Open(frame::folders().catalogueDatabase, "KRV4172")
-        ->Execute("CREATE TRIGGER [refuse] BEFORE INSERT ON [tblElementi] WHEN NEW.[sElementi1] = 'FAIL' "
-                  "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        ->Execute(
+            "CREATE TRIGGER [refuse] BEFORE INSERT ON [tblElementi] WHEN NEW.[sElementi1] = 'FAIL' "
+            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
 
     ElementLists after;
     after.of(1) = {row("new 1"), row("new 2"), row("FAIL")};
