@@ -220,7 +220,7 @@ def label_file(number, cat):
 
 
 def main():
-    root = Path(__file__).resolve().parent.parent / "usr" / "kupro" / "cat"
+    root = Path(__file__).resolve().parent.parent / "install" / "usr" / "kupro" / "cat"
     for number, cat in CATEGORIES.items():
         folder = root / str(number)
         folder.mkdir(parents=True, exist_ok=True)
