@@ -41,10 +41,13 @@ foreach(f ${cfgfiles})
   endif()
   file(COPY ${FRESH}/cfg/${f} DESTINATION ${TARGET}/cfg)
 endforeach()
-# User data: a user's folder is copied only when the installation has none of that name.
-file(GLOB users LIST_DIRECTORIES true RELATIVE ${FRESH}/usr ${FRESH}/usr/*)
-foreach(user ${users})
-  if(NOT EXISTS ${TARGET}/usr/${user})
-    file(COPY ${FRESH}/usr/${user} DESTINATION ${TARGET}/usr)
+# User data: a file of a user's folder is copied only when the installation lacks it, so a rebuild
+# fills in what is missing (a new category's pictures, a deleted database) but never overwrites a
+# user's catalogue or settings.
+file(GLOB_RECURSE userfiles LIST_DIRECTORIES false RELATIVE ${FRESH}/usr ${FRESH}/usr/*)
+foreach(f ${userfiles})
+  if(NOT EXISTS ${TARGET}/usr/${f})
+    get_filename_component(dir ${TARGET}/usr/${f} DIRECTORY)
+    file(COPY ${FRESH}/usr/${f} DESTINATION ${dir})
   endif()
 endforeach()
