@@ -18,7 +18,7 @@ QString TakeFileIntoFolder(const QString& source, const QString& catPath, int& c
         // A differently cased name on disk is the same name for the catalogue.
         const QFileInfo existing(frame::ResolvePath(dest));
         if (!existing.exists()) {
-            if (!QFile::copy(from.absoluteFilePath(), dest)) return QString();
+            if (!frame::CopyFileTo(from.absoluteFilePath(), dest)) return QString();
             break;
         }
         if (existing.isFile() && existing.size() == from.size()) {

@@ -1,6 +1,7 @@
 #include "FileUtils.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <limits>
 
@@ -35,6 +36,29 @@ QString GetRelativePath(const QString& path) {
     const qsizetype at = p.indexOf(base);
     if (at < 0) return p;
     return p.mid(at).remove(base);
+}
+
+bool CopyFileTo(const QString& source, const QString& destination) {
+    QFile in(ResolvePath(source));
+    if (QFileInfo::exists(destination) || !in.open(QIODevice::ReadOnly)) return false;
+    const QString part = destination + QStringLiteral(".part");
+    QFile out(part);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    bool ok = true;
+    for (;;) {
+        const qint64 n = in.read(buffer.data(), buffer.size());
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        if (out.write(buffer.constData(), n) != n) {
+            ok = false;
+            break;
+        }
+    }
+    out.close();
+    if (ok && out.error() == QFile::NoError && QFile::rename(part, destination)) return true;
+    QFile::remove(part);
+    return false;
 }
 
 void sbCreateFolder(const QString& path) {

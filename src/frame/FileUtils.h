@@ -16,6 +16,10 @@ int32_t GetFileSize(const QString& path);
 // The stored form of a path: lower case, backslashes, relative to the installation folder when it
 // lies inside it.
 QString GetRelativePath(const QString& path);
+// Copies a file to a destination that must not exist yet. The copy is written under a temporary
+// name and renamed when complete, so a failed copy never leaves a half file behind. It is not
+// flushed to disk one by one: the source stays where it is, so nothing can be lost.
+bool CopyFileTo(const QString& source, const QString& destination);
 // Creates the folder (and any missing parents); carries on silently when it exists or cannot be made.
 void sbCreateFolder(const QString& path);
 

@@ -71,3 +71,19 @@ TEST_F(PathsTest, CreateFolderMakesParentsAndIgnoresExisting) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PathsTest, CopyNeverOverwritesAndLeavesNoHalfFile) {
+    const QString src = install + "/usr/Kupro/cat/1/Cover.JPG";
+    const QString dst = install + "/copy.jpg";
+    EXPECT_TRUE(frame::CopyFileTo(src, dst));
+    EXPECT_EQ(frame::GetFileSize(dst), 5);
+    EXPECT_FALSE(frame::CopyFileTo(src, dst)) << "an existing file is never overwritten";
+    EXPECT_FALSE(frame::CopyFileTo(install + "/none", install + "/other.jpg"));
+    EXPECT_FALSE(QFile::exists(install + "/other.jpg"));
+    EXPECT_FALSE(frame::CopyFileTo(src, install + "/no/folder/x.jpg"));
+    EXPECT_FALSE(QFile::exists(install + "/no/folder/x.jpg.part"));
+}
+
+}  // namespace
