@@ -91,6 +91,7 @@ void frmScheda::applyCategory() {
         if (label) label->adjustSize();
 
     QStringList tabCaptions;
+    for (QLabel* heading : headings_) heading->adjustSize();
     for (int s = 0; s < kSections; ++s) {
         const QString caption = headings_[static_cast<size_t>(s)]->text();
         tabs_[static_cast<size_t>(s)]->setText(caption);

@@ -159,8 +159,10 @@ void frmScheda::buildTitleArea() {
     picMedia_ = new ui::PictureBox(this, ui::PictureBox::Fit::Clip);
     picMedia_->setObjectName("picMedia");
     picMedia_->setGeometry(kSideLeft, 32, kSideWidth, kSideWidth);
+    QPalette black = picMedia_->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    picMedia_->setPalette(black);
     picMedia_->setAutoFillBackground(true);
-    picMedia_->setStyleSheet("background: black;");
     imgMain_ = new ui::PictureBox(picMedia_, ui::PictureBox::Fit::Stretch);
     imgMain_->setObjectName("imgMain");
     imgMain_->setGeometry(0, 0, 0, 0);

@@ -235,3 +235,30 @@ TEST_F(CardWindow, AFailedCheckShowsTheReportAndKeepsTheInput) {
     EXPECT_EQ(cardCount(), 0);
     QLocale::setDefault(QLocale::c());
 }
+
+// Pictures of the window in three categories for the documentation, taken only when asked for:
+// TROVEX2_CARD_SHOTS=<folder> (run under a real display such as Xvfb).
+TEST_F(CardWindow, Screenshots) {
+    const QString folder = qEnvironmentVariable("TROVEX2_CARD_SHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "TROVEX2_CARD_SHOTS not set";
+    struct Shot {
+        int category, section;
+        const char* name;
+    } shots[] = {{1, 1, "card-music.png"}, {2, 2, "card-books.png"}, {4, 4, "card-dvd.png"}};
+    for (const Shot& s : shots) {
+        window->move(0, 0);
+        open(s.category, 0, 1);
+        control<QLineEdit>("txtMain1")->setText("Sample card");
+        control<QLineEdit>("txtDescrizione", 0)->setText("Sample author");
+        control<QLineEdit>("txtMain2")
+            ->setText("usr\\kupro\\cat\\" + QString::number(s.category) + "\\thumb.jpg");
+        window->appendElementRow(1, {"First element", "2:31", "", "", "", "", "", ""}, false);
+        window->appendElementRow(1, {"Second element", "4:05", "", "", "", "", "", ""}, false);
+        window->setIDSezione(s.section);
+        window->show();
+        window->raise();
+        QTest::qWait(400);
+        window->grab().save(folder + "/" + s.name);
+        window->hide();
+    }
+}
