@@ -1,5 +1,7 @@
 #include "FileUtils.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,22 +40,35 @@ QString GetRelativePath(const QString& path) {
     return p.mid(at).remove(base);
 }
 
-bool CopyFileTo(const QString& source, const QString& destination) {
-    QFile in(ResolvePath(source));
-    if (QFileInfo::exists(destination) || !in.open(QIODevice::ReadOnly)) return false;
-    const QString part = destination + QStringLiteral(".part");
-    QFile out(part);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+namespace {
+bool copyByReading(QFile& in, QFile& out) {
     QByteArray buffer(1 << 20, Qt::Uninitialized);
-    bool ok = true;
     for (;;) {
         const qint64 n = in.read(buffer.data(), buffer.size());
-        if (n < 0) ok = false;
-        if (n <= 0) break;
-        if (out.write(buffer.constData(), n) != n) {
-            ok = false;
-            break;
+        if (n == 0) return true;
+        if (n < 0 || out.write(buffer.constData(), n) != n) return false;
+    }
+}
+}  // namespace
+
+bool CopyFileTo(const QString& source, const QString& destination) {
+    QFile in(ResolvePath(source));
+    if (QFileInfo::exists(destination) || !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    const QString part = destination + QStringLiteral(".part");
+    QFile out(part);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) return false;
+    // The kernel copies without passing the bytes through the program where it can; where it cannot (another
+    // kind of file system), the file is read and written in blocks.
+    bool ok = true;
+    qint64 copied = 0;
+    for (;;) {
+        const ssize_t n = ::copy_file_range(in.handle(), nullptr, out.handle(), nullptr, 1 << 30, 0);
+        if (n > 0) {
+            copied += n;
+            continue;
         }
+        if (n < 0) ok = copied == 0 && copyByReading(in, out);
+        break;
     }
     out.close();
     if (ok && out.error() == QFile::NoError && QFile::rename(part, destination)) return true;
