@@ -24,6 +24,7 @@
 #include "store/RecordSource.h"
 #include "ui/ModalDriver.h"
 #include "ui/MsgDialogs.h"
+#include "ui/Picture.h"
 #include "ui/SkinHolder.h"
 
 using namespace card;
@@ -261,4 +262,75 @@ TEST_F(CardWindow, Screenshots) {
         window->grab().save(folder + "/" + s.name);
         window->hide();
     }
+}
+
+TEST_F(CardWindow, ImageRowsShowTheirPictureAndBadFilesLeaveThePanelAsItWas) {
+    const QString folder = frame::folders().userData + "cat/1/";
+    ASSERT_TRUE(QImage(434, 100, QImage::Format_RGB32).save(folder + "wide.png"));
+    QFile text(folder + "notapicture.jpg");
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("plain text, not a picture");
+    text.close();
+    open(1, 0, 1);
+    window->appendElementRow(3, {"wide", "", "", "", "", "", "", "usr\\kupro\\cat\\1\\wide.png"}, false);
+    window->appendElementRow(3, {"broken", "", "", "", "", "", "", "usr\\kupro\\cat\\1\\notapicture.jpg"},
+                             false);
+    window->appendElementRow(3, {"no file", "", "", "", "", "", "", ""}, false);
+    auto* imgMain = control<ui::PictureBox>("imgMain");
+
+    window->setIDSezione(9);  // the first row is selected and shown, fitted into 217 x 217
+    EXPECT_EQ(window->list(3)->currentItem(), window->list(3)->topLevelItem(0));
+    ASSERT_TRUE(imgMain->hasPicture());
+    EXPECT_EQ(imgMain->size(), QSize(217, 50));
+    EXPECT_TRUE(control<QWidget>("btnPlay")->isEnabled());
+
+    press("btnForward");  // the next row: not a picture, the panel keeps the wide one
+    EXPECT_EQ(window->list(3)->currentItem(), window->list(3)->topLevelItem(1));
+    EXPECT_EQ(imgMain->picture().size(), QSize(434, 100));
+    press("btnForward");  // no file: nothing new
+    press("btnForward");  // on the last row Down keeps the last row
+    EXPECT_EQ(window->list(3)->currentItem(), window->list(3)->topLevelItem(2));
+    EXPECT_EQ(imgMain->picture().size(), QSize(434, 100));
+    press("btnBack");
+    EXPECT_EQ(window->list(3)->currentItem(), window->list(3)->topLevelItem(1));
+
+    // Sections without media rows offer no navigation.
+    window->setIDSezione(10);
+    EXPECT_FALSE(control<QWidget>("btnBack")->isEnabled());
+    EXPECT_FALSE(control<QWidget>("btnPlay")->isEnabled());
+}
+
+TEST_F(CardWindow, ASaveThatFailsHalfWayKeepsNothingAndTheCardStaysOpenWithItsInput) {
+    store::Connection::Open(frame::folders().catalogueDatabase, "KRV4172")
+        ->Execute(
+            "CREATE TRIGGER [refuse] BEFORE INSERT ON [tblElementi] WHEN NEW.[sElementi1] = 'FAIL' "
+            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    open(1, 0, 1);
+    control<QLineEdit>("txtMain1")->setText("Half way");
+    window->appendElementRow(1, row("fine"), false);
+    window->appendElementRow(1, row("FAIL"), false);
+    bool errorShown = false;
+    testmodal::WhenModal([&errorShown](QWidget* confirm) {
+        testmodal::WhenModal(
+            [&errorShown](QWidget* error) {
+                errorShown = true;
+                testmodal::PressKey(error, Qt::Key_Return);
+                if (error->isVisible()) error->close();
+            },
+            confirm);
+        testmodal::PressKey(confirm, Qt::Key_Return);
+    });
+    press("btnSave");
+    EXPECT_TRUE(errorShown);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->IDOperazione(), 1);
+    EXPECT_EQ(control<QLineEdit>("txtMain1")->text(), "Half way");
+    EXPECT_EQ(window->list(1)->topLevelItemCount(), 2);
+    EXPECT_EQ(cardCount(), 0);
+
+    // Once the fault is gone the same input saves.
+    store::Connection::Open(frame::folders().catalogueDatabase, "KRV4172")->Execute("DROP TRIGGER [refuse]");
+    pressConfirmed("btnSave");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(cardCount(), 1);
 }
