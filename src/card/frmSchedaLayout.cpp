@@ -72,7 +72,7 @@ QWidget* frmScheda::addField(QWidget* panel, int fieldIndex, const QRect& box) {
         caption = ui::MakeLabel(panel, spec.captionLabel, spec.designCaption,
                                 QPoint(box.left() - 8, box.top() - 19));
         if (spec.kind == FieldKind::Lines) {
-            auto* lines = new QPlainTextEdit(panel);
+            auto* lines = new LimitedTextEdit(panel);
             lines->setFrameShape(QFrame::NoFrame);
             lines->setStyleSheet(QString("QPlainTextEdit { %1 }").arg(kBoxStyle));
             lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

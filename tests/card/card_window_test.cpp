@@ -334,3 +334,19 @@ TEST_F(CardWindow, ASaveThatFailsHalfWayKeepsNothingAndTheCardStaysOpenWithItsIn
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(cardCount(), 1);
 }
+
+TEST_F(CardWindow, TypingLimitsNeverCutWhatWasLoaded) {
+    open(1, 0, 1);
+    window->setIDSezione(8);
+    auto* others = control<QPlainTextEdit>("txtAltro", 4);
+    others->setFocus();
+    QTest::keyClicks(others, QString(300, 'a'));
+    EXPECT_EQ(others->toPlainText().size(), 255);
+    others->setPlainText(QString(400, 'b'));  // as a loaded card would set it
+    EXPECT_EQ(others->toPlainText().size(), 400);
+    auto* author = control<QLineEdit>("txtDescrizione", 0);
+    author->setText(QString(80, 'c'));
+    EXPECT_EQ(author->text().size(), 80);
+    QTest::keyClicks(author, "d");
+    EXPECT_EQ(author->text().size(), 80);
+}
