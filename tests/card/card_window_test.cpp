@@ -350,3 +350,26 @@ TEST_F(CardWindow, TypingLimitsNeverCutWhatWasLoaded) {
     QTest::keyClicks(author, "d");
     EXPECT_EQ(author->text().size(), 80);
 }
+
+TEST_F(CardWindow, ValuePickersOpenOnDoubleClickAndF4EvenInViewMode) {
+    QStringList asked;
+    window->setValuePicker([&asked](const QString& title, const QString& column) {
+        asked << title + "|" + column;
+        return column == "sPrincipali1" ? QString() : QString("Picked");
+    });
+    open(1, 0, 0);
+    auto* genre = control<QLineEdit>("txtDescrizione", 1);
+    QTest::mouseDClick(genre, Qt::LeftButton);
+    EXPECT_EQ(genre->text(), "Picked");
+    window->setIDSezione(2);
+    auto* original = control<QLineEdit>("txtPrincipali", 0);
+    original->setText("kept");
+    original->setFocus();
+    QTest::keyClick(original, Qt::Key_F4);
+    EXPECT_EQ(original->text(), "kept");  // an empty choice changes nothing
+    // Fields without a picker: the title and the several-line boxes.
+    QTest::mouseDClick(control<QLineEdit>("txtMain1"), Qt::LeftButton);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0], window->fieldCaption(1, 1) + "|sDescrizione2");
+    EXPECT_EQ(asked[1], window->fieldCaption(2, 0) + "|sPrincipali1");
+}
