@@ -99,12 +99,26 @@ void Connection::ReleaseAll() {
 }
 
 Connection::~Connection() {
+    for (sqlite3_stmt* stmt : std::as_const(prepared_)) sqlite3_finalize(stmt);
     if (depth_ > 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(db_);
 }
 
 void Connection::Throw(int code) const {
     throw MakeError(code, db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString(), path_);
+}
+
+sqlite3_stmt* Connection::Prepared(const QByteArray& sql) {
+    if (sqlite3_stmt* stmt = prepared_.value(sql)) {
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+        return stmt;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(db_, sql.constData(), int(sql.size()), &stmt, nullptr);
+    if (rc != SQLITE_OK) Throw(rc);
+    prepared_.insert(sql, stmt);
+    return stmt;
 }
 
 void Connection::Run(const char* sql) {

@@ -4,10 +4,13 @@
 // different windows never lock each other out, and an identifier allocation sees the rows written
 // just before it in the same transaction.
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <memory>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace store {
 
@@ -45,6 +48,10 @@ public:
     quint64 Generation() const { return generation_; }
     void NoteWrite() { ++generation_; }
 
+    // A prepared statement kept by its text for the life of the connection, handed out reset and
+    // unbound. For statements run to completion at once (writes, MaxId); throws DbError.
+    sqlite3_stmt* Prepared(const QByteArray& sql);
+
     [[noreturn]] void Throw(int code) const;
 
 private:
@@ -53,6 +60,7 @@ private:
     void Run(const char* sql);
 
     sqlite3* db_ = nullptr;
+    QHash<QByteArray, sqlite3_stmt*> prepared_;
     QString path_;
     int depth_ = 0;
     bool rollbackOnly_ = false;

@@ -365,20 +365,12 @@ void RecordSet::update() {
         for (int f : fields) sets << bracket(names_[f]) + " = ?";
         sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(bracket(table_), sets.join(", "));
     }
-    sqlite3_stmt* write = nullptr;
-    const QByteArray utf8 = sql.toUtf8();
-    int rc = sqlite3_prepare_v2(connection_->handle(), utf8.constData(), -1, &write, nullptr);
-    if (rc != SQLITE_OK) connection_->Throw(rc);
-    try {
-        int slot = 1;
-        for (int f : fields) bindValue(write, slot++, f, buffer_[f]);
-        if (mode_ == EditMode::Edit) sqlite3_bind_int64(write, slot, editRow_);
-    } catch (...) {
-        sqlite3_finalize(write);
-        throw;
-    }
-    rc = sqlite3_step(write);
-    sqlite3_finalize(write);
+    sqlite3_stmt* write = connection_->Prepared(sql.toUtf8());
+    int slot = 1;
+    for (int f : fields) bindValue(write, slot++, f, buffer_[f]);
+    if (mode_ == EditMode::Edit) sqlite3_bind_int64(write, slot, editRow_);
+    const int rc = sqlite3_step(write);
+    sqlite3_reset(write);
     connection_->NoteWrite();
     if (rc != SQLITE_DONE) connection_->Throw(rc);
     lastModified_ = mode_ == EditMode::Add ? sqlite3_last_insert_rowid(connection_->handle()) : editRow_;

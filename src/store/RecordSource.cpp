@@ -1,5 +1,7 @@
 #include "RecordSource.h"
 
+#include <sqlite3.h>
+
 #include "DbError.h"
 #include "frame/Folders.h"
 
@@ -58,16 +60,16 @@ bool OpenRecordSource(RecordSource& source, const QString& statement, const QStr
 
 int MaxId(const QString& table, const QString& column) {
     auto connection = Connection::Open(catalogueDatabase(), databasePassword());
-    RecordSet rs(connection, QStringLiteral("SELECT MAX([") + column +
-                                 QStringLiteral("]) AS [IDMax] FROM [") + table + QStringLiteral("]"));
-    try {
-        const QVariant v = rs.value(QStringLiteral("IDMax"));
-        bool ok = false;
-        const int id = v.toInt(&ok);
-        return ok ? id : 0;  // the null maximum of an empty table
-    } catch (const DbError&) {
-        return 0;
-    }
+    sqlite3_stmt* stmt = connection->Prepared(
+        (QStringLiteral("SELECT MAX([") + column + QStringLiteral("]) AS [IDMax] FROM [") + table + ']')
+            .toUtf8());
+    const int rc = sqlite3_step(stmt);
+    // The null maximum of an empty table, and any error once the statement runs, give 0.
+    const int id = (rc == SQLITE_ROW && sqlite3_column_type(stmt, 0) == SQLITE_INTEGER)
+                       ? sqlite3_column_int(stmt, 0)
+                       : 0;
+    sqlite3_reset(stmt);
+    return id;
 }
 
 }  // namespace store
