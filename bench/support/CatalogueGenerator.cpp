@@ -78,7 +78,7 @@ GeneratedCatalogue GenerateCatalogue(const QString& path, const QString& passwor
     const QByteArray cardSql =
         ("INSERT INTO tblSchede ([" + cols.join("], [") + "]) VALUES (" + marks.join(",") + ")").toUtf8();
     const QByteArray elemSql =
-        "INSERT INTO tblElementi (ID, IDScheda, IDTipo, sElementi1, sElementi2, sElementi3, sFile) VALUES "
+        "INSERT INTO tblElementi (ID, IDScheda, IDTipo, sElementi1, sElementi4, sElementi2, sFile) VALUES "
         "(?,?,?,?,?,?,?)";
     sqlite3_stmt* card = nullptr;
     sqlite3_stmt* elem = nullptr;
