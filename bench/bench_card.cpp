@@ -72,12 +72,7 @@ struct Catalogue {
             card::SaveRequest r{true, 1, 0, values, &elements, QDate(2026, 12, 11)};
             card = card::SaveCard(dcMain, dcSupport, r).card;
         }
-        sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_exec(raw, "PRAGMA key = 'KRV4172'; PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
-        sqlite3_create_collation(raw, "TEXTORDER", SQLITE_UTF8, nullptr,
-                                 [](void*, int an, const void* a, int bn, const void* b) {
-                                     return store::CompareText(a, an, b, bn);
-                                 });
+        raw = benchsupport::OpenRawCatalogue(path, true);
     }
 };
 

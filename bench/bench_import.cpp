@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "Mp3FolderGenerator.h"
 #include "card/FolderImport.h"
 #include "frame/Folders.h"
 
@@ -34,56 +35,6 @@ namespace {
 int fileCount() {
     const int n = std::atoi(qgetenv("BENCH_IMPORT_FILES").constData());
     return n > 0 ? n : 1000;
-}
-
-QByteArray wav(int rate, int seconds) {
-    QByteArray out;
-    QDataStream w(&out, QIODevice::WriteOnly);
-    w.setByteOrder(QDataStream::LittleEndian);
-    const quint32 dataSize = quint32(rate) * seconds * 4;
-    w.writeRawData("RIFF", 4);
-    w << quint32(36 + dataSize);
-    w.writeRawData("WAVEfmt ", 8);
-    w << quint32(16) << quint16(1) << quint16(2) << quint32(rate) << quint32(rate * 4) << quint16(4)
-      << quint16(16);
-    w.writeRawData("data", 4);
-    w << dataSize;
-    for (int i = 0; i < rate * seconds; ++i) {
-        w << qint16(9000 * std::sin(2 * M_PI * (440.0 + i / 300.0) * i / rate))
-          << qint16(7000 * std::sin(2 * M_PI * 660.0 * i / rate));
-    }
-    return out;
-}
-
-// One encoded frame sequence, or empty when lame is missing or fails.
-QByteArray encodedFrames(const QString& workDir) {
-    const QString lame = QStandardPaths::findExecutable("lame");
-    if (lame.isEmpty()) return {};
-    const QString input = workDir + "/tone.wav";
-    const QString output = workDir + "/tone.mp3";
-    QFile in(input);
-    if (!in.open(QIODevice::WriteOnly) || in.write(wav(44100, 10)) < 0) return {};
-    in.close();
-    QProcess p;
-    p.start(lame, {"--quiet", "-t", "-b", "128", "--cbr", input, output});
-    if (!p.waitForFinished(120000) || p.exitCode() != 0) return {};
-    QFile out(output);
-    const QByteArray frames = out.open(QIODevice::ReadOnly) ? out.readAll() : QByteArray();
-    QFile::remove(input);
-    QFile::remove(output);
-    return frames;
-}
-
-QByteArray id3v1(int number) {
-    QByteArray tag(128, '\0');
-    const QByteArray title = "Track " + QByteArray::number(number);
-    tag.replace(0, 3, "TAG");
-    tag.replace(3, title.size(), title);
-    tag.replace(33, 12, "Bench Artist");
-    tag.replace(93, 4, "2024");
-    tag[126] = char(number % 100);
-    tag[127] = char(number % 150);
-    return tag;
 }
 
 // The generated source folder and a scratch installation whose category folders receive the copies;
@@ -104,26 +55,13 @@ struct BenchFolders {
         installation = root.filePath("trovex2");
         QDir().mkpath(source);
         QDir().mkpath(installation + "/usr/bench/cat");
-        const QByteArray frames = encodedFrames(root.path());
-        if (frames.isEmpty()) {
-            problem = "cannot encode with lame";
+        const int count = fileCount();
+        bytes = benchsupport::MakeMp3Folder(source, count, QStringLiteral("Track %1.mp3"));
+        if (bytes < 0) {
+            problem = "cannot encode with lame or write the source folder";
             return;
         }
-        const int count = fileCount();
-        for (int i = 0; i < count; ++i) {
-            const qint64 size = 2 * 1024 * 1024 + qint64(i % 9) * 256 * 1024;  // 2 to 4 MB
-            QFile f(QStringLiteral("%1/Track %2.mp3").arg(source).arg(i, 4, 10, QLatin1Char('0')));
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-                problem = "cannot write the source folder";
-                return;
-            }
-            for (qint64 written = 0; written < size; written += frames.size()) {
-                f.write(frames.constData(), std::min<qint64>(frames.size(), size - written));
-            }
-            f.write(id3v1(i));
-            bytes += f.size();
-            ++files;
-        }
+        files = count;
         // Both measurements start with the generated files on disk, not waiting in the cache.
         if (std::system("sync") != 0) problem = "sync failed";
         // Stored paths are relative to this installation, as in the program.

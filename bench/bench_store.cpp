@@ -28,12 +28,7 @@ struct Catalogue {
         info = benchsupport::CachedCatalogue(path, kCards);
         frame::folders().catalogueDatabase = path;
         frame::folders().databasePassword = QString::fromLatin1(frame::kDatabasePassword);
-        sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_exec(raw, "PRAGMA key = 'KRV4172'; PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
-        sqlite3_create_collation(raw, "TEXTORDER", SQLITE_UTF8, nullptr,
-                                 [](void*, int an, const void* a, int bn, const void* b) {
-                                     return store::CompareText(a, an, b, bn);
-                                 });
+        raw = benchsupport::OpenRawCatalogue(path);
     }
 };
 

@@ -10,6 +10,7 @@
 #include "frame/Folders.h"
 #include "store/Connection.h"
 #include "store/Schema.h"
+#include "store/TextFold.h"
 
 namespace benchsupport {
 namespace {
@@ -159,6 +160,17 @@ GeneratedCatalogue CachedCatalogue(const QString& path, int cards) {
     g.largestCategory = 1;
     g.largestCategoryCards = cards / 4;
     return g;
+}
+
+sqlite3* OpenRawCatalogue(const QString& path, bool writable) {
+    sqlite3* raw = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &raw, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY,
+                    nullptr);
+    sqlite3_exec(raw, "PRAGMA key = 'KRV4172'; PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
+    sqlite3_create_collation(
+        raw, "TEXTORDER", SQLITE_UTF8, nullptr,
+        [](void*, int an, const void* a, int bn, const void* b) { return store::CompareText(a, an, b, bn); });
+    return raw;
 }
 
 }  // namespace benchsupport

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+struct sqlite3;
+
 namespace benchsupport {
 
 struct GeneratedCatalogue {
@@ -19,5 +21,9 @@ GeneratedCatalogue GenerateCatalogue(const QString& path, const QString& passwor
 
 // A catalogue of `cards` cards in a fresh file at path, made once and reused while it exists.
 GeneratedCatalogue CachedCatalogue(const QString& path, int cards);
+
+// A plain engine connection to a catalogue file, for the "straight through the C API" counterparts:
+// the key, the same page cache as the store's connections and the catalogue's text order.
+sqlite3* OpenRawCatalogue(const QString& path, bool writable = false);
 
 }  // namespace benchsupport
