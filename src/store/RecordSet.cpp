@@ -34,6 +34,11 @@ RecordSet::RecordSet(std::shared_ptr<Connection> connection, const QString& stat
     : connection_(std::move(connection)), statement_(statement) {
     prepare();
     restart();
+}
+
+void RecordSet::start() {
+    if (started_) return;
+    started_ = true;
     if (stepTo(0)) {
         pos_ = 0;
         bof_ = eof_ = false;
@@ -103,6 +108,7 @@ void RecordSet::syncWithConnection() {
 }
 
 void RecordSet::moveFirst() {
+    started_ = true;
     if (mode_ != EditMode::None) cancelUpdate();
     syncWithConnection();
     deleted_ = false;
@@ -112,6 +118,7 @@ void RecordSet::moveFirst() {
 }
 
 void RecordSet::moveNext() {
+    start();
     if (eof_) throw DbError(err::kNoCurrentRecord, QStringLiteral("No current record."));
     if (mode_ != EditMode::None) cancelUpdate();
     syncWithConnection();
@@ -129,6 +136,7 @@ void RecordSet::moveNext() {
 }
 
 void RecordSet::movePrevious() {
+    start();
     if (bof_) throw DbError(err::kNoCurrentRecord, QStringLiteral("No current record."));
     if (mode_ != EditMode::None) cancelUpdate();
     syncWithConnection();
@@ -143,6 +151,7 @@ void RecordSet::movePrevious() {
 }
 
 void RecordSet::moveLast() {
+    started_ = true;
     const int n = recordCount();
     if (n == 0) {
         moveFirst();
@@ -156,6 +165,7 @@ void RecordSet::moveLast() {
 }
 
 void RecordSet::move(int rows) {
+    start();
     if (rows == 0) return;
     if (mode_ != EditMode::None) cancelUpdate();
     syncWithConnection();
@@ -239,6 +249,7 @@ QVariant RecordSet::value(int i) {
     if (i < 0 || i >= fieldCount())
         throw DbError(err::kItemNotFound, QStringLiteral("Item not found in this collection."));
     if (mode_ != EditMode::None) return buffer_[i];
+    start();
     requireCurrent();
     syncWithConnection();
     if (!stepTo(pos_)) throw DbError(err::kNoCurrentRecord, QStringLiteral("No current record."));
@@ -267,6 +278,7 @@ void RecordSet::addNew() {
 }
 
 void RecordSet::edit() {
+    start();
     requireUpdatable();
     requireCurrent();
     syncWithConnection();
@@ -378,6 +390,7 @@ void RecordSet::update() {
 }
 
 void RecordSet::deleteRecord() {
+    start();
     requireUpdatable();
     requireCurrent();
     if (mode_ != EditMode::None) cancelUpdate();
@@ -397,6 +410,7 @@ void RecordSet::deleteRecord() {
 }
 
 void RecordSet::requery() {
+    started_ = true;
     cancelUpdate();
     restart();
     count_ = -1;

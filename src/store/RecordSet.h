@@ -3,7 +3,7 @@
 // and, for "SELECT * FROM [table] ..." statements, adding, editing and deleting rows.
 //
 // Rows are read from the engine as the cursor moves, never all at once, so walking a long list
-// costs only what is walked. When anything is written through the same connection the set reads
+// costs only what is walked; a set that is opened but never read costs only its preparation. When anything is written through the same connection the set reads
 // its rows again at the next access, keeping its position, so it never shows stale values.
 
 #include <sqlite3.h>
@@ -29,15 +29,24 @@ public:
     RecordSet& operator=(const RecordSet&) = delete;
 
     // Navigation. Moving past either end throws "No current record" (3021).
-    bool eof() const { return eof_; }
-    bool bof() const { return bof_; }
+    bool eof() {
+        start();
+        return eof_;
+    }
+    bool bof() {
+        start();
+        return bof_;
+    }
     void moveFirst();
     void moveNext();
     void movePrevious();
     void moveLast();
     // Moves forward by rows without reading the rows passed over.
     void move(int rows);
-    int absolutePosition() const { return (eof_ || bof_) ? -1 : pos_; }
+    int absolutePosition() {
+        start();
+        return (eof_ || bof_) ? -1 : pos_;
+    }
     // The number of rows the statement returns.
     int recordCount();
 
@@ -71,6 +80,7 @@ public:
 
 private:
     void prepare();
+    void start();  // runs the statement up to its first row, at the first use
     void restart();
     bool stepTo(int index);  // positions the statement on row index; false past the end
     void syncWithConnection();
@@ -96,6 +106,7 @@ private:
     bool deleted_ = false;  // the current row was deleted; the next move lands on its successor
     quint64 generation_ = 0;
     int count_ = -1;
+    bool started_ = false;
 
     EditMode mode_ = EditMode::None;
     std::vector<QVariant> buffer_;
