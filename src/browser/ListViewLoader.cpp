@@ -88,8 +88,7 @@ QString TileValueText(const QVariant& value) {
 
 ListViewLoader::ListViewLoader(int category, int view, QString filterSql)
     : category_(category), view_(view), filterSql_(std::move(filterSql)) {
-    thumbnail_ =
-        frame::JoinPath(frame::folders().userData, "cat/" + QString::number(category) + "/thumb.jpg");
+    thumbnail_ = frame::CategoryFolder(category) + "thumb.jpg";
 }
 
 QString ListViewLoader::countQuery() const {

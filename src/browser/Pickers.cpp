@@ -160,8 +160,7 @@ void frmMsgFields::sbInit() {
 
 void frmMsgFields::sbFillList() {
     lvwLst_->clear();
-    const QString labelFile =
-        frame::JoinPath(frame::folders().userData, "cat/" + QString::number(idCategoria_) + "/lang.ini");
+    const QString labelFile = frame::CategoryLabelFile(frame::CategoryFolder(idCategoria_));
     for (const FieldRow& field : FieldPickerRows(labelFile)) {
         auto* row = new QTreeWidgetItem(lvwLst_, QStringList{field.text, field.column});
         row->setData(0, kRowKeyRole, field.key);

@@ -269,8 +269,7 @@ void frmBrowser::sbRepaintSkin() {
 
 void frmBrowser::sbLoadCat() {
     for (int k = 0; k < kCategories; ++k) {
-        const QString file =
-            frame::JoinPath(frame::folders().userData, "cat/" + QString::number(k + 1) + "/lang.ini");
+        const QString file = frame::CategoryLabelFile(frame::CategoryFolder(k + 1));
         btnCat_[k]->setToolTip(frame::GetINI("CONFIG", "name", QString(), file));
     }
 }
@@ -420,8 +419,7 @@ void frmBrowser::chooseSearchField() {
     const QString column = MsgFields(idCategoria_);
     if (column.isEmpty()) return;
     filter_.FieldName[0] = column;
-    const QString labelFile =
-        frame::JoinPath(frame::folders().userData, "cat/" + QString::number(idCategoria_) + "/lang.ini");
+    const QString labelFile = frame::CategoryLabelFile(frame::CategoryFolder(idCategoria_));
     filter_.FieldText[0] = FieldLabel(labelFile, column);
     txtIlCampo_->setText(filter_.FieldText[0]);
 }

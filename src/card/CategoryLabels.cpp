@@ -33,10 +33,4 @@ std::vector<int> TabTops(const QStringList& tabCaptions) {
     return tops;
 }
 
-QString CategoryFolder(const QString& userData, int category) {
-    QString folder = userData;
-    if (!folder.isEmpty() && !folder.endsWith('/')) folder += '/';
-    return folder + "cat/" + QString::number(category) + "/";
-}
-
 }  // namespace card

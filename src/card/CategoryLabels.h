@@ -28,7 +28,4 @@ QStringList ReadColumnCaptions(const QString& labelFile, const QString& labelSec
 // The top of each tab, or -1 for a hidden one: shown tabs close up from the first top in section order.
 std::vector<int> TabTops(const QStringList& tabCaptions);
 
-// The category folder of a category below a user's data folder: "cat/<n>/".
-QString CategoryFolder(const QString& userData, int category);
-
 }  // namespace card

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "frame/FileUtils.h"
+#include "frame/Folders.h"
 #include "frame/Ini.h"
 #include "frame/Language.h"
 #include "frame/Paths.h"
@@ -38,13 +39,9 @@ QString technicalSummary(const media::Brano& b) {
 
 }  // namespace
 
-QString CategoryLabelFile(const QString& catPath) {
-    return frame::JoinPath(catPath, QStringLiteral("lang.ini"));
-}
-
 bool CategoryReadsId3(const QString& catPath) {
     // The setting is a byte: only its low eight bits count.
-    return (frame::GetINIInt("CONFIG", "id3", 0, CategoryLabelFile(catPath)) & 0xFF) != 0;
+    return (frame::GetINIInt("CONFIG", "id3", 0, frame::CategoryLabelFile(catPath)) & 0xFF) != 0;
 }
 
 QString ElementSection(int kind) {

@@ -23,8 +23,6 @@ inline constexpr int kElementFileColumn = 7;
 // Labels of a kind: 0 the window title, 1..7 the captions of fields 0..6, 8 the file caption.
 inline constexpr int kElementLabels = 9;
 
-// The category label file of a category folder.
-QString CategoryLabelFile(const QString& catPath);
 // Whether the category reads a chosen file as an MP3 file: key "id3" of section "CONFIG", non-zero.
 bool CategoryReadsId3(const QString& catPath);
 

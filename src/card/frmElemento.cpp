@@ -115,7 +115,7 @@ void frmElemento::sbInit() {
 
 void frmElemento::setIDCategoria(long id) {
     idCategoria_ = id;
-    setCatPath(frame::folders().userData + "cat/" + QString::number(id) + "/");
+    setCatPath(frame::CategoryFolder(id));
 }
 
 void frmElemento::setCatPath(const QString& catPath) {
@@ -125,7 +125,7 @@ void frmElemento::setCatPath(const QString& catPath) {
 
 void frmElemento::setIDTipo(int kind) {
     idTipo_ = kind;
-    const QStringList labels = ReadElementLabels(kind, CategoryLabelFile(catPath_));
+    const QStringList labels = ReadElementLabels(kind, frame::CategoryLabelFile(catPath_));
     if (labels.isEmpty()) return;
     labels_ = labels;
     applyLabels();

@@ -69,7 +69,7 @@ void frmScheda::paintSkin() {
 
 void frmScheda::setIDCategoria(int category) {
     category_ = category;
-    catPath_ = CategoryFolder(frame::folders().userData, category);
+    catPath_ = frame::CategoryFolder(category);
     applyCategory();
 }
 

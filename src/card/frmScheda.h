@@ -29,6 +29,7 @@
 #include "CategoryLabels.h"
 #include "ElementRows.h"
 #include "MenuRules.h"
+#include "frame/Folders.h"
 #include "store/RecordSource.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinnedWindow.h"
@@ -141,7 +142,7 @@ private:
     void openSkinChooser();
     void openHelp();
 
-    QString labelFile() const { return catPath_ + "lang.ini"; }
+    QString labelFile() const { return frame::CategoryLabelFile(catPath_); }
     QTreeWidget* mediaList() const;
 
     int category_ = 0;

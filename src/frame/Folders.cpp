@@ -42,6 +42,16 @@ void SetUserFolders(const QString& dirName) {
     f.userConfig = ResolvePath(f.userData + "cfg/trovex2.ini");
 }
 
+QString CategoryFolder(int category) {
+    QString folder = folders().userData;
+    if (!folder.isEmpty() && !folder.endsWith('/')) folder += '/';
+    return folder + "cat/" + QString::number(category) + "/";
+}
+
+QString CategoryLabelFile(const QString& categoryFolder) {
+    return JoinPath(categoryFolder, "lang.ini");
+}
+
 void SetCurrentSkin(const QString& skinValue) {
     QString name = skinValue;
     name.replace('\\', '/');

@@ -44,6 +44,12 @@ void sbInitFolders(const QString& installationFolder);
 // Fills the per-user entries for the user whose data folder is named dirName below the users folder.
 void SetUserFolders(const QString& dirName);
 
+// The category folder of category n of the logged-in user: user's data folder + "cat/" + n + "/". It
+// holds the category label file, "thumb.jpg", the technical icons and the files taken in for cards.
+QString CategoryFolder(int category);
+// The category label file of a category folder: its "lang.ini".
+QString CategoryLabelFile(const QString& categoryFolder);
+
 // Makes the skin folder named by a `skins` value (with a trailing "\" or "/") current.
 void SetCurrentSkin(const QString& skinValue);
 

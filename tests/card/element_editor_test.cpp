@@ -115,7 +115,7 @@ protected:
 // -- labels and visibility -----------------------------------------------------------------------
 
 TEST_F(ElementEditor, KindsReadTheirOwnSection) {
-    const QString file = card::CategoryLabelFile(catPath_);
+    const QString file = frame::CategoryLabelFile(catPath_);
     EXPECT_EQ(card::ReadElementLabels(1, file),
               QStringList({"Tracks", "Title", "Album", "-", "X", "", "Comment", "Notes", "Track file"}));
     EXPECT_EQ(card::ReadElementLabels(2, file).value(0), "Reviews");
