@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <cstdlib>
@@ -377,9 +376,7 @@ bool frmBrowser::executeOnMain(const QString& statement) {
         dcMain_.execute(statement);
         return true;
     } catch (const store::DbError& e) {
-        QMessageBox box(QMessageBox::Warning, QString::number(e.number()), e.description(), QMessageBox::Ok,
-                        this);
-        box.exec();
+        ui::ShowActionError(this, e.number(), e.description());
         return false;
     }
 }

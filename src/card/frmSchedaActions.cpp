@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
@@ -45,12 +44,6 @@ QString textOf(QWidget* box) {
 void setTextIfChanged(QWidget* box, const QString& text) {
     auto* line = qobject_cast<QLineEdit*>(box);
     if (line && line->text() != text) line->setText(text);
-}
-
-// A plain system message box with the exclamation icon and the error number as its title.
-void showExclamation(QWidget* parent, int number, const QString& description) {
-    QMessageBox box(QMessageBox::Warning, QString::number(number), description, QMessageBox::Ok, parent);
-    box.exec();
 }
 
 }  // namespace
@@ -127,7 +120,7 @@ void frmScheda::sbDelete() {
     if (ui::MsgConfirm(frame::cnfElimina) != ui::cMsgRetValue::kOK) return;
     const StoreOutcome outcome = DeleteCard(dcMain_, card_);
     if (!outcome.ok) {
-        showExclamation(this, outcome.errorNumber, outcome.errorDescription);
+        ui::ShowActionError(this, outcome.errorNumber, outcome.errorDescription);
         return;
     }
     frame::sbSaveColumns(this, frame::folders().userConfig);

@@ -168,4 +168,9 @@ void ShowDatabaseError(int number, const QString& description) {
     box.exec();
 }
 
+void ShowActionError(QWidget* parent, int number, const QString& description) {
+    QMessageBox box(QMessageBox::Warning, QString::number(number), description, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 }  // namespace ui

@@ -117,6 +117,9 @@ int MsgConfirm(const QString& message);
 // The platform's message box for a database error: its description as the text, the error number
 // as the title.
 void ShowDatabaseError(int number, const QString& description);
+// The same box with the exclamation icon, for an action statement a window runs itself (delete,
+// date stamp) and handles where it fails.
+void ShowActionError(QWidget* parent, int number, const QString& description);
 
 // Places a window centred on the active window, or on the screen when there is none.
 void CenterOnActiveWindow(QWidget* window);
